@@ -1,0 +1,81 @@
+#include "app/Commands.h"
+#include "app/U_Main.h"
+#include "common/ProgramHome.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+using namespace kelvaro;
+
+namespace {
+
+int Usage()
+{
+    QTextStream(stderr)
+        << "usage: kelvaro [--home DIR] [command]\n"
+           "  init-db [--demo] [--admin-password PW] [--kind PostgreSQL --server HOST"
+           " --user USER --password PW --database NAME]\n"
+           "  render --serial SN (--week N --out FILE.png | --all --out FILE.pdf)\n"
+           "  export --serial SN --out FILE.QDB\n"
+           "  import --serial SN --in FILE.QDB\n";
+    return 2;
+}
+
+int RunWindow(QApplication& app)
+{
+    QApplication::setApplicationDisplayName(QString());
+    TF_Main window;
+    window.show();
+    return app.exec();
+}
+
+// A headless command needs no display; only the window does.
+bool WantsWindow(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--home")
+            ++i;
+        else
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!WantsWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("电子体温单"));
+
+    QStringList args = app.arguments().mid(1);
+    QString home;
+    if (args.size() >= 2 && args.first() == QLatin1String("--home")) {
+        home = args.at(1);
+        args = args.mid(2);
+    }
+    if (!EnterProgramHome(ResolveProgramHome(home))) {
+        QTextStream(stderr) << "kelvaro: cannot use the program directory "
+                            << ResolveProgramHome(home) << "\n";
+        return 1;
+    }
+    if (args.isEmpty())
+        return RunWindow(app);
+
+    const std::map<QString, std::function<int(const QStringList&)>> commands = {
+        {QStringLiteral("init-db"), RunInitDbCommand},
+        {QStringLiteral("render"), RunRenderCommand},
+        {QStringLiteral("export"), RunExportCommand},
+        {QStringLiteral("import"), RunImportCommand},
+    };
+    const auto command = commands.find(args.first());
+    if (command == commands.end())
+        return Usage();
+    return command->second(args.mid(1));
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+class QWidget;
+
+namespace kelvaro {
+
+// Every message box of the program goes through here: caption "提示", the
+// fixed texts of the caller. Tests switch on the script mode, in which no box
+// is shown: each box is recorded and answered from the queued answers.
+class MessageBox
+{
+public:
+    enum class Kind { Information, Warning, Critical, Question };
+
+    static void Information(QWidget* parent, const QString& text);
+    static void Warning(QWidget* parent, const QString& text);
+    static void Critical(QWidget* parent, const QString& text);
+    // Question icon with Yes and No; true for Yes.
+    static bool Question(QWidget* parent, const QString& text);
+
+    struct Shown {
+        Kind kind;
+        QString text;
+    };
+
+    // Test seam.
+    static void SetScripted(bool scripted);
+    static void SetNextAnswers(std::deque<bool> answers); // for Question; Yes when none is left
+    static const std::deque<Shown>& ShownBoxes();
+    static QStringList ShownTexts();
+    static void ClearShown();
+};
+
+} // namespace kelvaro
