@@ -2,12 +2,18 @@
 #include <QByteArray>
 #include <QString>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // The byte form of text wherever bytes matter (chart documents, configuration,
 // scrambling, byte-counting rules). GB18030 gives the code page 936 bytes for
 // every character that code page has and still encodes every other character.
 QByteArray ToCodePage(const QString& text);
 QString FromCodePage(const QByteArray& bytes);
+
+// Makes libxml2 read and write documents declared "GB2312" as GB18030, so that
+// characters beyond GB2312 (such as 喆) survive. Call before parsing; repeated
+// calls do nothing.
+void UseCodePageForXml();
 
 } // namespace kelvaro

@@ -1,0 +1,128 @@
+#include "common/ConfigStore.h"
+
+#include "common/CodePage.h"
+
+#include <QSaveFile>
+#include <QStringList>
+#include <libxml/chvalid.h>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <memory>
+
+namespace kelvaro
+{
+
+namespace
+{
+
+constexpr const char* configFile = "AppConfig.xml";
+
+struct DocFree {
+    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+};
+using Document = std::unique_ptr<xmlDoc, DocFree>;
+
+struct TextFree {
+    void operator()(xmlChar* text) const { xmlFree(text); }
+};
+using XmlText = std::unique_ptr<xmlChar, TextFree>;
+
+const xmlChar* AsXml(const QByteArray& utf8)
+{
+    return reinterpret_cast<const xmlChar*>(utf8.constData());
+}
+
+QString FromXml(const xmlChar* utf8)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(utf8));
+}
+
+Document LoadConfig()
+{
+    UseCodePageForXml();
+    // Blank text nodes stay, so that saving gives back the file's own layout.
+    return Document(xmlReadFile(configFile, nullptr,
+                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+}
+
+QString QualifiedName(const xmlNode* node)
+{
+    const QString name = FromXml(node->name);
+    return node->ns && node->ns->prefix ? FromXml(node->ns->prefix) + u':' + name : name;
+}
+
+xmlNode* FirstChildNamed(xmlNode* parent, const QString& name)
+{
+    for (xmlNode* child = parent->children; child; child = child->next) {
+        if (child->type == XML_ELEMENT_NODE && QualifiedName(child) == name)
+            return child;
+    }
+    return nullptr;
+}
+
+// Never creates an element: a path that is not there finds nothing.
+xmlNode* FindElement(xmlDoc* doc, const QString& path)
+{
+    xmlNode* node = xmlDocGetRootElement(doc);
+    for (const QString& name : path.split(u'|')) {
+        if (!node)
+            return nullptr;
+        node = FirstChildNamed(node, name);
+    }
+    return node;
+}
+
+// Characters XML 1.0 forbids would make the saved file unreadable; they are left out.
+QByteArray XmlValue(const QString& value)
+{
+    QString kept;
+    for (const char32_t c : value.toUcs4()) {
+        if (xmlIsCharQ(c))
+            kept += QString::fromUcs4(&c, 1);
+    }
+    return kept.toUtf8();
+}
+
+bool SaveConfig(xmlDoc* doc)
+{
+    xmlChar* text = nullptr;
+    int size = 0;
+    // In the document's declared encoding and without reformatting.
+    xmlDocDumpMemoryEnc(doc, &text, &size, reinterpret_cast<const char*>(doc->encoding));
+    const XmlText owned(text);
+    if (!text)
+        return false;
+    // Written aside and renamed into place: a failed save leaves the old file whole.
+    QSaveFile file(QString::fromLatin1(configFile));
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(text), size) == size && file.commit();
+}
+
+} // namespace
+
+QString ReadConfig(const QString& path, const QString& attribute)
+{
+    if (path.isEmpty() || attribute.isEmpty())
+        return {};
+    const Document doc = LoadConfig();
+    xmlNode* element = doc ? FindElement(doc.get(), path) : nullptr;
+    if (!element)
+        return {};
+    const XmlText value(xmlGetProp(element, AsXml(attribute.toUtf8())));
+    return value ? FromXml(value.get()) : QString();
+}
+
+bool WriteConfig(const QString& path, const QString& attribute, const QString& value)
+{
+    const QByteArray name = attribute.toUtf8();
+    // A name that is no XML name would leave a file that no longer parses.
+    if (path.isEmpty() || xmlValidateName(AsXml(name), 0) != 0)
+        return false;
+    const Document doc = LoadConfig();
+    xmlNode* element = doc ? FindElement(doc.get(), path) : nullptr;
+    if (!element || !xmlSetProp(element, AsXml(name), AsXml(XmlValue(value))))
+        return false;
+    return SaveConfig(doc.get());
+}
+
+} // namespace kelvaro

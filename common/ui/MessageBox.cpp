@@ -1,0 +1,111 @@
+#include "common/ui/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace kelvaro
+{
+
+namespace
+{
+
+struct Script {
+    bool scripted = false;
+    std::deque<bool> answers;
+    std::deque<MessageBox::Shown> shown;
+};
+
+Script& TheScript()
+{
+    static Script script;
+    return script;
+}
+
+QMessageBox::Icon IconOf(MessageBox::Kind kind)
+{
+    switch (kind) {
+    case MessageBox::Kind::Information:
+        return QMessageBox::Information;
+    case MessageBox::Kind::Warning:
+        return QMessageBox::Warning;
+    case MessageBox::Kind::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::Kind::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Scripted: recorded, answered from the queue (Yes when it is empty).
+bool AnswerScripted(MessageBox::Kind kind, const QString& text)
+{
+    Script& script = TheScript();
+    script.shown.push_back({kind, text});
+    if (script.answers.empty())
+        return true;
+    const bool answer = script.answers.front();
+    script.answers.pop_front();
+    return answer;
+}
+
+bool Show(QWidget* parent, MessageBox::Kind kind, const QString& text)
+{
+    if (TheScript().scripted)
+        return AnswerScripted(kind, text);
+    const bool question = kind == MessageBox::Kind::Question;
+    QMessageBox box(IconOf(kind), QStringLiteral("提示"), text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    return box.exec() == (question ? QMessageBox::Yes : QMessageBox::Ok);
+}
+
+} // namespace
+
+void MessageBox::Information(QWidget* parent, const QString& text)
+{
+    Show(parent, Kind::Information, text);
+}
+
+void MessageBox::Warning(QWidget* parent, const QString& text)
+{
+    Show(parent, Kind::Warning, text);
+}
+
+void MessageBox::Critical(QWidget* parent, const QString& text)
+{
+    Show(parent, Kind::Critical, text);
+}
+
+bool MessageBox::Question(QWidget* parent, const QString& text)
+{
+    return Show(parent, Kind::Question, text);
+}
+
+void MessageBox::SetScripted(bool scripted)
+{
+    TheScript().scripted = scripted;
+}
+
+void MessageBox::SetNextAnswers(std::deque<bool> answers)
+{
+    TheScript().answers = std::move(answers);
+}
+
+const std::deque<MessageBox::Shown>& MessageBox::ShownBoxes()
+{
+    return TheScript().shown;
+}
+
+QStringList MessageBox::ShownTexts()
+{
+    QStringList texts;
+    for (const Shown& box : TheScript().shown)
+        texts.append(box.text);
+    return texts;
+}
+
+void MessageBox::ClearShown()
+{
+    TheScript().shown.clear();
+}
+
+} // namespace kelvaro
