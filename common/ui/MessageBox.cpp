@@ -35,12 +35,12 @@ QMessageBox::Icon IconOf(MessageBox::Kind kind)
     return QMessageBox::NoIcon;
 }
 
-// Scripted: recorded, answered from the queue (Yes when it is empty).
+// Scripted: recorded; a question takes the next queued answer (Yes when none is left).
 bool AnswerScripted(MessageBox::Kind kind, const QString& text)
 {
     Script& script = TheScript();
     script.shown.push_back({kind, text});
-    if (script.answers.empty())
+    if (kind != MessageBox::Kind::Question || script.answers.empty())
         return true;
     const bool answer = script.answers.front();
     script.answers.pop_front();
