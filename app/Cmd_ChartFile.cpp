@@ -1,18 +1,93 @@
 #include "app/Commands.h"
+
+#include "chart/ChartFile.h"
+#include "chart/PatientBaseInfo.h"
+#include "chart/_temperaturedata.h"
+#include "common/ProgramHome.h"
+#include "db/Dialect.h"
+#include "db/HomeDatabase.h"
+
 #include <QTextStream>
 
-namespace kelvaro {
+#include <functional>
+#include <map>
 
-int RunExportCommand(const QStringList&)
+namespace kelvaro
 {
-    QTextStream(stderr) << "kelvaro: export is not available in this build\n";
+
+namespace
+{
+
+using ChartFileAction = std::function<ChartFileResult(Database&, _TemperatureData&,
+                                                      const QString& patientId, const QString&)>;
+
+int Fail(const QString& message)
+{
+    QTextStream(stderr) << "kelvaro: " << message << "\n";
     return 1;
 }
 
-int RunImportCommand(const QStringList&)
+// "--serial SN --out FILE": every option with its value, each given once.
+bool ParseOptions(const QStringList& args, const QStringList& names,
+                  std::map<QString, QString>& values, QString& error)
 {
-    QTextStream(stderr) << "kelvaro: import is not available in this build\n";
-    return 1;
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        const QString& name = args.at(i);
+        if (!names.contains(name) || values.count(name)) {
+            error = QStringLiteral("unexpected argument %1").arg(name);
+            return false;
+        }
+        if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
+            error = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
+        values[name] = args.at(i + 1);
+    }
+    for (const QString& name : names) {
+        if (!values.count(name)) {
+            error = QStringLiteral("missing %1").arg(name);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The commands act as the administrator, who alone may import and export.
+int RunChartFileCommand(const QStringList& args, const QString& fileOption,
+                        const ChartFileAction& action)
+{
+    std::map<QString, QString> values;
+    QString error;
+    if (!ParseOptions(args, {QStringLiteral("--serial"), fileOption}, values, error))
+        return Fail(error);
+    Database db;
+    if (!OpenHomeDatabase(db, &error))
+        return Fail(QStringLiteral("连接数据库失败：") + error);
+    _TemperatureData chart(&db);
+    chart.DatabaseKind = InstalledDatabaseKind();
+    chart.Operator = QStringLiteral("admin");
+    const QString patientId =
+        FindContentIdBySerial(db, DialectForKind(chart.DatabaseKind).PatientSource,
+                              values[QStringLiteral("--serial")], &error);
+    if (patientId.isEmpty())
+        return Fail(error);
+    const ChartFileResult result = action(db, chart, patientId, values[fileOption]);
+    if (!result.ok)
+        return Fail(result.message);
+    QTextStream(stdout) << result.message << "\n";
+    return 0;
+}
+
+} // namespace
+
+int RunExportCommand(const QStringList& args)
+{
+    return RunChartFileCommand(args, QStringLiteral("--out"), ExportChartFile);
+}
+
+int RunImportCommand(const QStringList& args)
+{
+    return RunChartFileCommand(args, QStringLiteral("--in"), ImportChartFile);
 }
 
 } // namespace kelvaro

@@ -1,0 +1,142 @@
+#include "chart/ChartRow.h"
+
+#include "chart/ChartDocument.h"
+#include "chart/_temperaturedata.h"
+#include "chart/_xmlutil.h"
+#include "common/CodePage.h"
+#include "common/ErrorLog.h"
+#include "db/Database.h"
+#include "db/Dialect.h"
+
+#include <optional>
+
+namespace kelvaro
+{
+
+namespace
+{
+
+const QString saveFailed = QStringLiteral("保存XML数据到数据库失败，错误原因：");
+
+// The admission number a document of this patient names, when it names another.
+std::optional<QString> OtherSerialNumber(const QByteArray& text, const QString& patientId,
+                                         const QString& serialNumber)
+{
+    const XmlDocPtr doc = LoadXmlText(text);
+    const xmlNode* root = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
+    if (!root || GetAttributeText(root, "PatientID") != patientId)
+        return std::nullopt;
+    const QString stored = GetAttributeText(root, "SerialNumber");
+    if (stored == serialNumber)
+        return std::nullopt;
+    return stored;
+}
+
+// Taking the row for update first makes a second save of the same chart wait
+// for this one to end.
+bool ClaimRow(Database& db, const _TemperatureData& chart, ChartRow& row, QString* error)
+{
+    const QString claim = QStringLiteral("update tblFebriloInfo set PatientID=PatientID") +
+                          PatientCondition(chart.PatientID);
+    if (!db.Exec(claim, error) || !ReadChartRow(db, chart.PatientID, row, error))
+        return false;
+    if (row.found)
+        return true;
+    return db.Exec(RowMakingStatement(chart.DatabaseKind, chart.PatientID, chart.Operator),
+                   error) &&
+           ReadChartRow(db, chart.PatientID, row, error);
+}
+
+ChartStoreResult NotStored(Database& db, const QString& reason, bool refused)
+{
+    db.Rollback();
+    LogError(saveFailed + reason);
+    ChartStoreResult result;
+    result.refused = refused;
+    result.reason = reason;
+    return result;
+}
+
+} // namespace
+
+QString PatientCondition(const QString& patientId)
+{
+    return QStringLiteral(" where PatientID='") + Quoted(patientId) + QLatin1Char('\'');
+}
+
+QString RowMakingStatement(const QString& databaseKind, const QString& patientId,
+                           const QString& operatorName, const QDateTime& now)
+{
+    const Dialect dialect = DialectForKind(databaseKind);
+    return QStringLiteral("insert into tblFebriloInfo(PatientID,BodyTempData,CreateDate,Operator)"
+                          " Values('") +
+           Quoted(patientId) + QStringLiteral("',") + dialect.EmptyDocumentValue +
+           QLatin1Char(',') + DateTimeLiteral(dialect, now) + QStringLiteral(",'") +
+           Quoted(operatorName) + QStringLiteral("');");
+}
+
+bool ReadChartRow(Database& db, const QString& patientId, ChartRow& row, QString* error)
+{
+    Rows rows;
+    const QString select = QStringLiteral("select SerialNo,BodyTempData from tblFebriloInfo") +
+                           PatientCondition(patientId);
+    if (!db.Select(select, rows, error))
+        return false;
+    row = ChartRow();
+    if (rows.empty())
+        return true;
+    row.found = true;
+    row.serialNo = rows.front().text(QStringLiteral("SerialNo"));
+    row.document = rows.front().bytes(QStringLiteral("BodyTempData"));
+    return true;
+}
+
+// The database keeps the document as text; its code page bytes come back on reading.
+bool WriteChartRow(Database& db, const ChartRow& row, const QByteArray& document, QString* error)
+{
+    return db.Exec(QStringLiteral("update tblFebriloInfo set BodyTempData='") +
+                       Quoted(FromCodePage(document)) + QStringLiteral("' where SerialNo=") +
+                       row.serialNo,
+                   error);
+}
+
+StoredDocument ReadStoredDocument(const QByteArray& text, const QString& patientId,
+                                  const QString& serialNumber, TemperatureDataMap& days)
+{
+    const QByteArray document = text.isEmpty() ? EmptyDocument(patientId, serialNumber) : text;
+    if (DocumentReader(document, patientId, serialNumber, days))
+        return StoredDocument::Read;
+    const std::optional<QString> older = OtherSerialNumber(document, patientId, serialNumber);
+    if (older && DocumentReader(document, patientId, *older, days))
+        return StoredDocument::CarriedOver;
+    return StoredDocument::Rejected;
+}
+
+bool ReadBeforeSave(const QByteArray& stored, const _TemperatureData& chart,
+                    TemperatureDataMap& days, QString& reason)
+{
+    if (ReadStoredDocument(stored, chart.PatientID, chart.SerialNumber, days) !=
+        StoredDocument::Rejected)
+        return true;
+    reason = QStringLiteral("数据库中此病人的体温单数据无法读取，为免丢失已有数据，不能保存，"
+                            "请先修复体温单数据!");
+    return false;
+}
+
+ChartStoreResult UpdateStoredChart(Database& db, const _TemperatureData& chart,
+                                   const ChartChange& change)
+{
+    QString error;
+    ChartRow row;
+    if (!db.Transaction(&error) || !ClaimRow(db, chart, row, &error))
+        return NotStored(db, error, false);
+    ChartStoreResult result;
+    if (!change(row.document, result.document, error))
+        return NotStored(db, error, true);
+    if (!WriteChartRow(db, row, result.document, &error) || !db.Commit(&error))
+        return NotStored(db, error, false);
+    result.stored = true;
+    return result;
+}
+
+} // namespace kelvaro
