@@ -4,7 +4,8 @@
 #include <QVariant>
 #include <vector>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // The engine behind a database kind: "PostgreSQL" and "SQLServer" are server
 // kinds; anything else is the local SQLite file "QMDB.mdb" of the program home.
@@ -19,9 +20,10 @@ QString Quoted(const QString& typed);
 // Where a connection goes. For SQLite only `file` counts.
 struct ConnectionSettings {
     Engine engine = Engine::SQLite;
-    QString file;                              // SQLite database file
+    QString file;                                   // SQLite database file
     QString ServerName, DBUser, DBPassword, DBName; // server kinds
-    int timeoutSeconds = 0;                    // 0: the driver's default
+    int timeoutSeconds = 0;                         // 0: the driver's default
+    bool createFile = false; // SQLite: make the file when missing (only init-db does)
 };
 
 // One row of a result, columns by position or by name (case-insensitive).
@@ -33,9 +35,9 @@ public:
     const QVariant& at(int column) const { return values_.at(size_t(column)); }
     QVariant value(const QString& column) const;
     // Accessors that hide the engines' differences.
-    QString text(const QString& column) const;          // null -> ""
-    QDateTime dateTime(const QString& column) const;    // text or typed value
-    QByteArray bytes(const QString& column) const;      // raw bytes of a text column
+    QString text(const QString& column) const;       // null -> ""
+    QDateTime dateTime(const QString& column) const; // text or typed value
+    QByteArray bytes(const QString& column) const;   // code page bytes of a text column
     bool isNull(const QString& column) const;
 
 private:
@@ -47,7 +49,10 @@ using Rows = std::vector<Row>;
 // The one door to the database. Every statement goes through Exec or Select:
 // outside quotes "::" becomes ":", SQLite gets '…' for #…# date literals and
 // PostgreSQL names without square brackets; with KELVARO_SQL_TRACE=FILE each
-// statement is appended to FILE as it stands after the "::" rule.
+// statement is appended to FILE as it stands after the "::" rule, one line
+// each (a backslash written as two, line breaks as \n and \r).
+// A failed statement on a server engine makes the next call check the
+// connection and reconnect when it was lost; nothing is ever run twice.
 class Database
 {
 public:
@@ -73,12 +78,19 @@ public:
     void Rollback();
 
     // For the Qt models of the grids; statements for them go through Rewrite.
+    // Call EnsureConnected first so that they meet a live connection.
     QSqlDatabase& handle() { return db_; }
+    bool EnsureConnected(QString* error = nullptr);
 
 private:
+    bool Run(const QString& sql, Rows* rows, QString* error);
+    bool Fail(const QString& message, QString* error);
+
     ConnectionSettings settings_;
     QString connectionName_;
     QSqlDatabase db_;
+    bool suspect_ = false;       // the last statement failed; the link may be gone
+    bool inTransaction_ = false; // never reconnect inside a transaction
 };
 
 } // namespace kelvaro
