@@ -1,0 +1,125 @@
+#include "ChartFixture.h"
+
+#include "chart/ChartDocument.h"
+#include "chart/ChartFile.h"
+#include "chart/ChartRow.h"
+
+#include <QFile>
+
+using namespace kelvaro;
+using kelvaro::test::ChartTest;
+using kelvaro::test::SampleDay;
+
+namespace
+{
+
+using ChartFileTest = ChartTest;
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST_P(ChartFileTest, ExportImportExportGivesTheSameFile)
+{
+    auto chart = Open(fresh.db(), patient);
+    ASSERT_TRUE(chart->LoadChart());
+    chart->Days[QStringLiteral("2015-03-07")] =
+        SampleDay(QStringLiteral("2015-03-07"), QStringLiteral("不升 O'Brien 喆"), 2);
+    chart->Days[QStringLiteral("2015-03-08")] = SampleDay(QStringLiteral("2015-03-08"), {});
+    ASSERT_TRUE(chart->SaveChart());
+    const TemperatureDataMap days = chart->Days;
+
+    const QString first = fresh.dir() + QStringLiteral("/first.QDB");
+    const QString second = fresh.dir() + QStringLiteral("/second.QDB");
+    EXPECT_TRUE(ExportChartFile(fresh.db(), *chart, patient, first).ok);
+    const ChartFileResult imported = ImportChartFile(fresh.db(), *chart, patient, first);
+    EXPECT_TRUE(imported.ok) << imported.message.toStdString();
+    EXPECT_TRUE(ExportChartFile(fresh.db(), *chart, patient, second).ok);
+    EXPECT_EQ(ReadFile(second), ReadFile(first));
+    EXPECT_EQ(ReadFile(first), DocumentWriter(patient, QStringLiteral("A100"), days));
+    EXPECT_EQ(chart->Days, days);
+}
+
+TEST_P(ChartFileTest, ExportWithoutChartRowWritesTheEmptyDocument)
+{
+    auto chart = Open(fresh.db(), patient);
+    const QString path = fresh.dir() + QStringLiteral("/empty.QDB");
+    ASSERT_TRUE(ExportChartFile(fresh.db(), *chart, patient, path).ok);
+    EXPECT_EQ(ReadFile(path), EmptyDocument(patient, QStringLiteral("A100")));
+    EXPECT_EQ(ChartRows(patient).size(), 1u);
+}
+
+TEST_P(ChartFileTest, ImportReadsUpToTheFirstZeroByte)
+{
+    auto chart = Open(fresh.db(), patient);
+    TemperatureDataMap days;
+    days[QStringLiteral("2015-03-07")] = SampleDay(QStringLiteral("2015-03-07"), {});
+    // Written by another program: its own layout, then zero bytes and rubbish.
+    QByteArray file = DocumentWriter(patient, QStringLiteral("A100"), days);
+    file.replace("\n\t", "\r\n  ");
+    const QString path = fresh.dir() + QStringLiteral("/padded.QDB");
+    WriteFile(path, file + QByteArray(3, '\0') + "rubbish");
+
+    ASSERT_TRUE(ImportChartFile(fresh.db(), *chart, patient, path).ok);
+    auto stored = Open(fresh.db(), patient);
+    ASSERT_TRUE(stored->LoadChart());
+    EXPECT_EQ(stored->Days, days);
+    EXPECT_EQ(stored->GetDocumentText(), DocumentWriter(patient, QStringLiteral("A100"), days));
+}
+
+TEST_P(ChartFileTest, ForeignOrBrokenFileChangesNothing)
+{
+    const QString other = Register(QStringLiteral("B200"));
+    auto chart = Open(fresh.db(), patient);
+    ASSERT_TRUE(chart->LoadChart());
+    chart->Days[QStringLiteral("2015-03-07")] = SampleDay(QStringLiteral("2015-03-07"), {});
+    ASSERT_TRUE(chart->SaveChart());
+    const QByteArray stored = chart->GetDocumentText();
+    const TemperatureDataMap days = chart->Days;
+
+    TemperatureDataMap foreignDays;
+    foreignDays[QStringLiteral("2015-04-01")] = SampleDay(QStringLiteral("2015-04-01"), {});
+    const QByteArray files[] = {
+        DocumentWriter(other, QStringLiteral("B200"), foreignDays),
+        DocumentWriter(patient, QStringLiteral("A099"), foreignDays),
+        "<Root",
+    };
+    const QString path = fresh.dir() + QStringLiteral("/foreign.QDB");
+    for (const QByteArray& file : files) {
+        WriteFile(path, file);
+        const ChartFileResult result = ImportChartFile(fresh.db(), *chart, patient, path);
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_EQ(ChartRows(patient).front().bytes(QStringLiteral("BodyTempData")), stored);
+        EXPECT_EQ(chart->Days, days);
+        EXPECT_EQ(chart->GetDocumentText(), stored);
+    }
+    EXPECT_FALSE(ImportChartFile(fresh.db(), *chart, patient, path + QStringLiteral("x")).ok);
+}
+
+TEST_P(ChartFileTest, ImportRepairsAChartThatCannotBeRead)
+{
+    auto chart = Open(fresh.db(), patient);
+    const QString path = fresh.dir() + QStringLiteral("/repair.QDB");
+    ASSERT_TRUE(ExportChartFile(fresh.db(), *chart, patient, path).ok);
+    Store(patient, "broken");
+
+    ASSERT_TRUE(ImportChartFile(fresh.db(), *chart, patient, path).ok);
+    EXPECT_TRUE(chart->LoadChart());
+    EXPECT_TRUE(chart->SaveChart());
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ChartFileTest, kelvaro::test::AllEngines(),
+                         kelvaro::test::EngineName);
+
+} // namespace
