@@ -1,0 +1,163 @@
+#pragma once
+#include "chart/_temperaturedata.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPrinter>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+class QTreeWidget;
+
+namespace kelvaro
+{
+
+// The main window (F_Main): the two pages "病人管理" and "体温单", their tool
+// bars, the menus and the status bar, and the values the whole program shares
+// while it runs. The shared values and the controls are plain public members
+// because every part of the program reads them directly.
+class TF_Main : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TF_Main(QWidget* parent = nullptr);
+    ~TF_Main() override;
+
+    QString DatabaseKind;
+    QString HospitalName;
+    QString ServerName, DBUser, DBPassword, DBName;
+    QString DateQuote, DateTimeFormat, DayStartSuffix, DayEndSuffix, PatientSource;
+    QString UserNumber; // lower case
+    QString UserSection;
+    int BackupMode = 1;
+    std::optional<int> BackupHour, BackupMinute;
+    QString PrinterName;
+    int Offset = 0;
+    int TitleOffset = 0;
+    int StartHour = 2;
+    int PrintMode = 1;
+    QImage ChartBitmap;
+    std::unique_ptr<QPrinter> ChartPrinter;
+    std::unique_ptr<_TemperatureData> ChartData;
+    int PatientStatus = 0; // of the open chart: 1 in hospital, 2 discharged
+    QTimer BackDBTime;
+
+    QTabWidget* Pager = nullptr;
+
+    QToolButton* BtnBaseInfo = nullptr;
+    QToolButton* BtnRefreshPatientList = nullptr;
+    QToolButton* BtnRefreshList = nullptr;
+    QToolButton* BtnCheckAdvice = nullptr;
+    QToolButton* BtnCalcPrice = nullptr;
+    QToolButton* BtnOutHos = nullptr;
+    QToolButton* BtnOutHosReturn = nullptr;
+    QToolButton* BtnExit = nullptr;
+    QLineEdit* TxtName = nullptr;
+    QLineEdit* TxtSN = nullptr;
+    QComboBox* CBoxStatus = nullptr;
+    QComboBox* CBoxSectionList = nullptr;
+    QLabel* LbType = nullptr;
+    QDateEdit* DTBegin = nullptr;
+    QDateEdit* DTEnd = nullptr;
+    QTableView* PatientList = nullptr;
+
+    QToolButton* BtnRefreshTree = nullptr;
+    QToolButton* BtnInputData = nullptr;
+    QToolButton* AdvToolBarMenuButton1 = nullptr;
+    QToolButton* BtnRefresh = nullptr;
+    QSpinBox* TxtWeek = nullptr;
+    QCheckBox* ChkOffsetPreView = nullptr;
+    QDateEdit* DTBegin2 = nullptr;
+    QDateEdit* DTEnd2 = nullptr;
+    QTreeWidget* PatientTreeView = nullptr;
+    QScrollArea* ScrollBox = nullptr;
+    QLabel* Image = nullptr;
+
+    QMenu* AdvPopupMenu1 = nullptr;
+    QMenu* AdvPopupMenu2 = nullptr;
+    QMenu* AdvPopupMenu3 = nullptr;
+    QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr, *N5 = nullptr;
+    QAction *N6 = nullptr, *N7 = nullptr, *N8 = nullptr, *N9 = nullptr, *N10 = nullptr;
+    QAction *N11 = nullptr, *N12 = nullptr, *N13 = nullptr, *N14 = nullptr;
+
+    std::array<QLabel*, 4> StatusPanels{};
+
+public Q_SLOTS:
+    void BtnExitClick();
+
+    void BtnRefreshPatientListClick() {}
+    void BtnRefreshListClick() {}
+    void BtnCheckAdviceClick() {}
+    void BtnCalcPriceClick() {}
+    void BtnOutHosClick() {}
+    void BtnOutHosReturnClick() {}
+    void CBoxStatusChange() {}
+    void CBoxSectionListChange() {}
+    void DTBeginChange() {}
+
+    void BtnRefreshTreeClick() {}
+    void BtnInputDataClick() {}
+    void BtnRefreshClick() {}
+    void TxtWeekChange() {}
+    void TxtWeekExit() {}
+    void DTBegin2Change() {}
+    void PatientTreeViewDblClick() {}
+    void AdvPopupMenu3Popup() {}
+
+    void N1Click() {}
+    void N2Click() {}
+    void N3Click() {}
+    void N4Click() {}
+    void N5Click() {}
+    void N7Click() {}
+    void N8Click() {}
+    void N9Click() {}
+    void N10Click() {}
+    void N12Click() {}
+    void N13Click() {}
+    void N14Click() {}
+
+    void BackDBTimeTimer() {}
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Start-up, run once when the window is first shown.
+    void FormShow() {}
+    void FormResize();
+
+    void PlaceOnDesktop();
+    void BuildMenus();
+    QWidget* BuildPatientPage();
+    void BuildPatientToolBar(QWidget* page, QBoxLayout* column);
+    void BuildPatientFilters(QWidget* page, QBoxLayout* column);
+    QWidget* BuildChartPage();
+    void BuildChartToolBar(QWidget* page, QBoxLayout* column);
+    QWidget* BuildTreePanel(QWidget* page);
+    QWidget* BuildChartView(QWidget* page);
+    void BuildStatusBar();
+    void ConnectHandlers();
+
+    bool shown_ = false;
+};
+
+} // namespace kelvaro
