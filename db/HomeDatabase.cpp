@@ -1,9 +1,8 @@
 #include "db/HomeDatabase.h"
 
-#include "common/ConfigStore.h"
 #include "common/ProgramHome.h"
-#include "common/Scramble.h"
 #include "db/Connection.h"
+#include "db/StoredConnection.h"
 
 namespace kelvaro
 {
@@ -12,12 +11,8 @@ ConnectionSettings HomeConnectionSettings()
 {
     const QString kind = InstalledDatabaseKind();
     ConnectionSettings settings = SettingsForKind(kind, ProgramHome());
-    if (IsServerKind(kind)) {
-        bool ok = false;
-        const QString text = Unscramble(
-            ReadConfig(QStringLiteral("BaseConfig|DBConnect"), QStringLiteral("Value")), &ok);
-        ParseConnectionText(ok ? text : QString(), settings);
-    }
+    if (IsServerKind(kind))
+        LoadStoredConnection(settings);
     return settings;
 }
 
