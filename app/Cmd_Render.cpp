@@ -1,12 +1,154 @@
 #include "app/Commands.h"
+
+#include "chart/PatientBaseInfo.h"
+#include "chart/_temperaturedata.h"
+#include "common/ConfigStore.h"
+#include "common/ProgramHome.h"
+#include "common/Scramble.h"
+#include "db/Dialect.h"
+#include "db/HomeDatabase.h"
+#include "render/DrawChartPage.h"
+#include "render/WriteChartPdf.h"
+
 #include <QTextStream>
 
-namespace kelvaro {
+#include <optional>
 
-int RunRenderCommand(const QStringList&)
+namespace kelvaro
 {
-    QTextStream(stderr) << "kelvaro: render is not available in this build\n";
+
+namespace
+{
+
+struct RenderRequest {
+    QString serial;
+    std::optional<int> week; // none: every week
+    QString out;
+};
+
+int Fail(const QString& message)
+{
+    QTextStream(stderr) << "kelvaro: " << message << "\n";
     return 1;
+}
+
+std::optional<int> WeekNumber(const QString& text)
+{
+    bool ok = false;
+    const int week = text.toInt(&ok);
+    return ok && week >= 1 ? std::optional<int>(week) : std::nullopt;
+}
+
+// "--serial SN (--week N | --all) --out FILE": a page to PNG, or all to PDF.
+bool ParseRequest(const QStringList& args, RenderRequest& request, QString& error)
+{
+    bool all = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& name = args.at(i);
+        if (name == u"--all" && !all) {
+            all = true;
+            continue;
+        }
+        QString* value = name == u"--serial" ? &request.serial
+                         : name == u"--out"  ? &request.out
+                                             : nullptr;
+        if (name == u"--week" && !request.week) {
+            request.week = i + 1 < args.size() ? WeekNumber(args.at(i + 1)) : std::nullopt;
+            if (!request.week) {
+                error = QStringLiteral("--week needs a week number of 1 or more");
+                return false;
+            }
+            ++i;
+            continue;
+        }
+        if (!value || !value->isEmpty() || i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
+            error = QStringLiteral("unexpected or incomplete argument %1").arg(name);
+            return false;
+        }
+        *value = args.at(++i);
+    }
+    if (request.serial.isEmpty() || request.out.isEmpty() || all == request.week.has_value()) {
+        error = QStringLiteral("give --serial SN, either --week N or --all, and --out FILE");
+        return false;
+    }
+    const QString suffix = all ? QStringLiteral(".pdf") : QStringLiteral(".png");
+    if (!request.out.endsWith(suffix, Qt::CaseInsensitive)) {
+        error = QStringLiteral("the output file must end in %1").arg(suffix);
+        return false;
+    }
+    return true;
+}
+
+int ConfigNumber(const QString& attribute)
+{
+    return ReadConfig(QStringLiteral("BaseConfig|Margin"), attribute).toInt();
+}
+
+// The chart start hour of the system parameters; 2 when missing or unreadable.
+int StartHour(Database& db)
+{
+    Rows rows;
+    if (!db.Select(
+            QStringLiteral("select ItemValue from tblSystemConfig where ItemName='体温单起始时间'"),
+            rows) ||
+        rows.empty())
+        return 2;
+    bool ok = false;
+    const int hour = rows.front().text(QStringLiteral("ItemValue")).toInt(&ok);
+    return ok && hour >= 0 && hour < 24 ? hour : 2;
+}
+
+int WritePage(const _TemperatureData& chart, int week, ChartPageSettings settings,
+              const QString& file)
+{
+    settings.OffsetPage = false;
+    QImage bitmap;
+    DrawChartPage(bitmap, chart, week, settings);
+    if (!bitmap.save(file, "PNG"))
+        return Fail(QStringLiteral("cannot write %1").arg(file));
+    return 0;
+}
+
+int WriteAllPages(const _TemperatureData& chart, ChartPageSettings settings, const QString& file)
+{
+    bool datesOk = true;
+    const int pages = chart.WeekCount(&datesOk);
+    if (!datesOk)
+        return Fail(QStringLiteral("a day of the chart is not a date; nothing written"));
+    if (pages <= 0)
+        return Fail(QStringLiteral("没有发现体温单数据，不能打印!"));
+    settings.OffsetPage = true;
+    settings.Offset = ConfigNumber(QStringLiteral("Offset"));
+    settings.TitleOffset = ConfigNumber(QStringLiteral("TitleOffset"));
+    QString error;
+    if (!WriteChartPdf(chart, pages, settings, file, &error))
+        return Fail(QStringLiteral("cannot write %1: %2").arg(file, error));
+    return 0;
+}
+
+} // namespace
+
+int RunRenderCommand(const QStringList& args)
+{
+    RenderRequest request;
+    QString error;
+    if (!ParseRequest(args, request, error))
+        return Fail(error);
+    Database db;
+    if (!OpenHomeDatabase(db, &error))
+        return Fail(QStringLiteral("连接数据库失败：") + error);
+    _TemperatureData chart(&db);
+    chart.DatabaseKind = InstalledDatabaseKind();
+    chart.Title = Scramble(InstalledHospitalName() + QStringLiteral("体温单"));
+    const QString patientId = FindContentIdBySerial(
+        db, DialectForKind(chart.DatabaseKind).PatientSource, request.serial, &error);
+    if (patientId.isEmpty() || !OpenPatientChart(db, chart, patientId, &error))
+        return Fail(error);
+    ChartPageSettings settings;
+    settings.StartHour = StartHour(db);
+    if (request.week)
+        return WritePage(chart, *request.week, settings, request.out);
+    return WriteAllPages(chart, settings, request.out);
 }
 
 } // namespace kelvaro
