@@ -27,7 +27,6 @@ int Usage()
 
 int RunWindow(QApplication& app)
 {
-    QApplication::setApplicationDisplayName(QString());
     TF_Main window;
     window.show();
     return app.exec();
@@ -52,7 +51,9 @@ int main(int argc, char* argv[])
     if (!WantsWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("电子体温单"));
+    QApplication::setApplicationName(QStringLiteral("kelvaro"));
+    // The application's own title; window captions that contain it stay as set.
+    QApplication::setApplicationDisplayName(QStringLiteral("电子体温单"));
 
     QStringList args = app.arguments().mid(1);
     QString home;
