@@ -11,7 +11,8 @@
 
 using namespace kelvaro;
 
-namespace {
+namespace
+{
 
 int Usage()
 {
