@@ -146,10 +146,9 @@ void Canvas::TextOut(int x, int y, const QString& text)
     if (brushStyle_ == BrushStyle::Solid)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
                           brushColor_);
-    painter_.save();
     painter_.setPen(fontColor_);
     painter_.drawText(QPoint(x, y + metrics.ascent()), text);
-    painter_.restore();
+    painter_.setPen(pen_);
 }
 
 QRgb Canvas::Pixel(int x, int y) const
