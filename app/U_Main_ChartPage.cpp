@@ -12,6 +12,12 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+// Resources of a static library are linked in only when something refers to them.
+static void InitMainWindowResources()
+{
+    Q_INIT_RESOURCE(mainwindow);
+}
+
 namespace kelvaro
 {
 
@@ -42,15 +48,17 @@ QWidget* TF_Main::BuildChartPage()
 
 void TF_Main::BuildChartToolBar(QWidget* page, QBoxLayout* column)
 {
+    InitMainWindowResources();
     QHBoxLayout* row = AddToolStrip(page, column, "ChartToolBar");
-    BtnRefreshTree =
-        AddToolButton(row, "BtnRefreshTree", QStringLiteral("刷新病人"), QStyle::SP_BrowserReload);
+    BtnRefreshTree = AddToolButton(row, "BtnRefreshTree", QStringLiteral("刷新病人"),
+                                   StandardIcon(QStyle::SP_BrowserReload));
     BtnInputData = AddToolButton(row, "BtnInputData", QStringLiteral("录入体温数据"),
-                                 QStyle::SP_FileDialogContentsView);
+                                 StandardIcon(QStyle::SP_FileDialogContentsView));
     AdvToolBarMenuButton1 =
         AddMenuButton(row, "AdvToolBarMenuButton1", QStringLiteral("打印体温单"),
-                      QStyle::SP_DialogSaveButton, AdvPopupMenu1);
-    BtnRefresh = AddToolButton(row, "BtnRefresh", QStringLiteral("刷新"), QStyle::SP_BrowserReload);
+                      QIcon(QStringLiteral(":/PrintIcon")), AdvPopupMenu1);
+    BtnRefresh = AddToolButton(row, "BtnRefresh", QStringLiteral("刷新"),
+                               StandardIcon(QStyle::SP_BrowserReload));
     AddSeparator(row);
 
     TxtWeek = Named<QSpinBox>(row->parentWidget(), "TxtWeek");

@@ -1,5 +1,6 @@
 #include "app/U_Main_Controls.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QDateEdit>
 #include <QFrame>
@@ -27,12 +28,17 @@ QHBoxLayout* AddToolStrip(QWidget* page, QBoxLayout* column, const char* name)
     return row;
 }
 
+QIcon StandardIcon(QStyle::StandardPixmap icon)
+{
+    return QApplication::style()->standardIcon(icon);
+}
+
 QToolButton* AddToolButton(QHBoxLayout* row, const char* name, const QString& caption,
-                           QStyle::StandardPixmap icon)
+                           const QIcon& icon)
 {
     auto* button = Named<QToolButton>(row->parentWidget(), name);
     button->setText(caption);
-    button->setIcon(button->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     row->addWidget(button);
@@ -40,7 +46,7 @@ QToolButton* AddToolButton(QHBoxLayout* row, const char* name, const QString& ca
 }
 
 QToolButton* AddMenuButton(QHBoxLayout* row, const char* name, const QString& caption,
-                           QStyle::StandardPixmap icon, QMenu* menu)
+                           const QIcon& icon, QMenu* menu)
 {
     QToolButton* button = AddToolButton(row, name, caption, icon);
     button->setMenu(menu);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QBoxLayout>
+#include <QIcon>
 #include <QString>
 #include <QStyle>
 
@@ -25,10 +26,11 @@ template <typename Control> Control* Named(QWidget* parent, const char* name)
 
 // A tool bar at the top of `column`; the returned row takes its buttons.
 QHBoxLayout* AddToolStrip(QWidget* page, QBoxLayout* column, const char* name);
+QIcon StandardIcon(QStyle::StandardPixmap icon);
 QToolButton* AddToolButton(QHBoxLayout* row, const char* name, const QString& caption,
-                           QStyle::StandardPixmap icon);
+                           const QIcon& icon);
 QToolButton* AddMenuButton(QHBoxLayout* row, const char* name, const QString& caption,
-                           QStyle::StandardPixmap icon, QMenu* menu);
+                           const QIcon& icon, QMenu* menu);
 void AddSeparator(QHBoxLayout* row);
 
 // A caption whose buddy is `control`, then the control, at the end of `row`.

@@ -37,26 +37,27 @@ void TF_Main::BuildPatientToolBar(QWidget* page, QBoxLayout* column)
 {
     QHBoxLayout* row = AddToolStrip(page, column, "ToolBar");
     BtnBaseInfo = AddMenuButton(row, "BtnBaseInfo", QStringLiteral("基础信息"),
-                                QStyle::SP_FileDialogDetailedView, AdvPopupMenu2);
+                                StandardIcon(QStyle::SP_FileDialogDetailedView), AdvPopupMenu2);
     BtnBaseInfo->setVisible(false); // the administrator's; start-up shows it
     BtnRefreshPatientList = AddToolButton(row, "BtnRefreshPatientList", QStringLiteral("刷新病人"),
-                                          QStyle::SP_BrowserReload);
+                                          StandardIcon(QStyle::SP_BrowserReload));
     BtnRefreshPatientList->setToolTip(QStringLiteral("刷新病人列表"));
     AddSeparator(row);
     BtnRefreshList = AddToolButton(row, "BtnRefreshList", QStringLiteral("添加病人"),
-                                   QStyle::SP_FileDialogNewFolder);
+                                   StandardIcon(QStyle::SP_FileDialogNewFolder));
     BtnCheckAdvice = AddToolButton(row, "BtnCheckAdvice", QStringLiteral("修改病人"),
-                                   QStyle::SP_FileDialogContentsView);
-    BtnCalcPrice =
-        AddToolButton(row, "BtnCalcPrice", QStringLiteral("删除病人"), QStyle::SP_TrashIcon);
+                                   StandardIcon(QStyle::SP_FileDialogContentsView));
+    BtnCalcPrice = AddToolButton(row, "BtnCalcPrice", QStringLiteral("删除病人"),
+                                 StandardIcon(QStyle::SP_TrashIcon));
     AddSeparator(row);
-    BtnOutHos =
-        AddToolButton(row, "BtnOutHos", QStringLiteral("病人出院"), QStyle::SP_DialogApplyButton);
-    BtnOutHosReturn =
-        AddToolButton(row, "BtnOutHosReturn", QStringLiteral("出院回退"), QStyle::SP_ArrowBack);
+    BtnOutHos = AddToolButton(row, "BtnOutHos", QStringLiteral("病人出院"),
+                              StandardIcon(QStyle::SP_DialogApplyButton));
+    BtnOutHosReturn = AddToolButton(row, "BtnOutHosReturn", QStringLiteral("出院回退"),
+                                    StandardIcon(QStyle::SP_ArrowBack));
     BtnOutHosReturn->setEnabled(false);
     AddSeparator(row);
-    BtnExit = AddToolButton(row, "BtnExit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
+    BtnExit = AddToolButton(row, "BtnExit", QStringLiteral("退出"),
+                            StandardIcon(QStyle::SP_DialogCloseButton));
     row->addStretch();
 }
 
