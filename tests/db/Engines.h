@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace kelvaro::test
@@ -76,6 +77,15 @@ inline std::string EngineName(const testing::TestParamInfo<Engine>& info)
 }
 
 } // namespace kelvaro::test
+
+namespace kelvaro
+{
+// Test names and failure messages show the engine by name.
+inline void PrintTo(Engine engine, std::ostream* out)
+{
+    *out << (engine == Engine::SQLite ? "SQLite" : "PostgreSQL");
+}
+} // namespace kelvaro
 
 // Skips when the engine is not configured, fails when it is but does not work.
 #define KELVARO_FRESH_DATABASE_OR_SKIP(fresh, engine, contents)                                    \
