@@ -1,5 +1,6 @@
 #pragma once
 #include "chart/_temperaturedata.h"
+#include "db/Database.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -58,6 +59,7 @@ public:
     std::unique_ptr<_TemperatureData> ChartData;
     int PatientStatus = 0; // of the open chart: 1 in hospital, 2 discharged
     QTimer BackDBTime;
+    Database DBConnect; // the program's one connection, opened at start-up
 
     QTabWidget* Pager = nullptr;
 
