@@ -1,11 +1,7 @@
 #include "app/Commands.h"
 
+#include "app/CommandPatient.h"
 #include "chart/ChartFile.h"
-#include "chart/PatientBaseInfo.h"
-#include "chart/_temperaturedata.h"
-#include "common/ProgramHome.h"
-#include "db/Dialect.h"
-#include "db/HomeDatabase.h"
 
 #include <QTextStream>
 
@@ -60,18 +56,12 @@ int RunChartFileCommand(const QStringList& args, const QString& fileOption,
     QString error;
     if (!ParseOptions(args, {QStringLiteral("--serial"), fileOption}, values, error))
         return Fail(error);
-    Database db;
-    if (!OpenHomeDatabase(db, &error))
-        return Fail(QStringLiteral("连接数据库失败：") + error);
-    _TemperatureData chart(&db);
-    chart.DatabaseKind = InstalledDatabaseKind();
-    chart.Operator = QStringLiteral("admin");
-    const QString patientId =
-        FindContentIdBySerial(db, DialectForKind(chart.DatabaseKind).PatientSource,
-                              values[QStringLiteral("--serial")], &error);
-    if (patientId.isEmpty())
+    CommandPatient target;
+    if (!OpenCommandPatient(values[QStringLiteral("--serial")], target, error))
         return Fail(error);
-    const ChartFileResult result = action(db, chart, patientId, values[fileOption]);
+    target.chart.Operator = QStringLiteral("admin");
+    const ChartFileResult result =
+        action(target.db, target.chart, target.patientId, values[fileOption]);
     if (!result.ok)
         return Fail(result.message);
     QTextStream(stdout) << result.message << "\n";

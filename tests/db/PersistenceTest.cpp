@@ -1,6 +1,7 @@
 #include "ChartFixture.h"
 
 #include "chart/ChartDocument.h"
+#include "chart/ChartRow.h"
 #include "chart/DaySave.h"
 #include "chart/PatientBaseInfo.h"
 #include "db/Dialect.h"
@@ -17,6 +18,21 @@ namespace
 const QString awkward = QStringLiteral("O'Brien 张喆 #1# [x] a::b");
 
 using PersistenceTest = ChartTest;
+
+TEST(ChartRowStatement, IsWrittenInTheDialectOfTheKind)
+{
+    const QDateTime when(QDate(2015, 3, 7), QTime(8, 5, 9));
+    const QString start = QStringLiteral("insert into tblFebriloInfo(PatientID,BodyTempData,"
+                                         "CreateDate,Operator) Values('P1',");
+    EXPECT_EQ(RowMakingStatement(QStringLiteral("Access"), QStringLiteral("P1"),
+                                 QStringLiteral("nurse1"), when),
+              start + QStringLiteral("null,#2015-03-07 08::05::09#,'nurse1');"));
+    for (const char* kind : {"SQLServer", "PostgreSQL"}) {
+        EXPECT_EQ(RowMakingStatement(QString::fromLatin1(kind), QStringLiteral("P1"),
+                                     QStringLiteral("o'k"), when),
+                  start + QStringLiteral("'','2015-03-07 08:05:09','o''k');"));
+    }
+}
 
 TEST_P(PersistenceTest, FirstLoadMakesOneEmptyRowAndTheNextFindsIt)
 {
@@ -237,6 +253,28 @@ TEST_P(PersistenceTest, TwoWorkstationsSavingDifferentDaysKeepBoth)
     EXPECT_EQ(log[0], (OperationLogInfo{"1", "2015-03-09 10:00:00", "nurse1"}));
     EXPECT_EQ(log[1].Type, QStringLiteral("2"));
     EXPECT_EQ(reloaded->Days.at(QStringLiteral("2015-03-09")).Memo[0], awkward);
+}
+
+TEST_P(PersistenceTest, LostServerConnectionFailsTheSaveAndTheNextReconnects)
+{
+    if (GetParam() == Engine::SQLite)
+        GTEST_SKIP() << "only a server connection can be lost";
+    auto chart = Open(fresh.db(), patient);
+    ASSERT_TRUE(chart->LoadChart());
+    Rows rows;
+    ASSERT_TRUE(fresh.db().Select(QStringLiteral("select pg_backend_pid() as pid"), rows));
+    Database other;
+    ASSERT_TRUE(other.Open(fresh.settings()));
+    ASSERT_TRUE(other.Select(QStringLiteral("select pg_terminate_backend(%1)")
+                                 .arg(rows.front().text(QStringLiteral("pid"))),
+                             rows));
+
+    chart->Days[QStringLiteral("2015-03-07")] = SampleDay(QStringLiteral("2015-03-07"), {});
+    EXPECT_FALSE(chart->SaveChart());
+    EXPECT_TRUE(chart->SaveChart());
+    auto reloaded = Open(other, patient);
+    ASSERT_TRUE(reloaded->LoadChart());
+    EXPECT_EQ(reloaded->Days, chart->Days);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PersistenceTest, kelvaro::test::AllEngines(),
