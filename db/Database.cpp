@@ -203,6 +203,16 @@ bool Database::Fail(const QString& message, QString* error)
     return false;
 }
 
+bool Database::OpenHandle()
+{
+    if (!db_.open())
+        return false;
+    // The server's notices ("already exists, skipping") are no errors; keep them off stderr.
+    if (settings_.engine == Engine::PostgreSQL)
+        QSqlQuery(db_).exec(QStringLiteral("set client_min_messages to warning"));
+    return true;
+}
+
 bool Database::Open(const ConnectionSettings& settings, QString* error)
 {
     Close();
@@ -222,7 +232,7 @@ bool Database::Open(const ConnectionSettings& settings, QString* error)
     if (!db_.isValid())
         return Fail(QStringLiteral("没有数据库驱动 %1").arg(DriverFor(settings.engine)), error);
     Configure(db_, settings);
-    if (!db_.open())
+    if (!OpenHandle())
         return Fail(ErrorText(db_.lastError()), error);
     return true;
 }
@@ -262,11 +272,11 @@ bool Database::EnsureConnected(QString* error)
         if (!db_.isOpen() || !probe.exec(QStringLiteral("select 1"))) {
             probe = QSqlQuery();
             db_.close();
-            db_.open();
+            OpenHandle();
         }
         suspect_ = false;
     }
-    if (!db_.isOpen() && !db_.open())
+    if (!db_.isOpen() && !OpenHandle())
         return Fail(ErrorText(db_.lastError()), error);
     return true;
 }

@@ -83,6 +83,7 @@ public:
     bool EnsureConnected(QString* error = nullptr);
 
 private:
+    bool OpenHandle();
     bool Run(const QString& sql, Rows* rows, QString* error);
     bool Fail(const QString& message, QString* error);
 
