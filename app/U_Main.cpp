@@ -31,6 +31,8 @@ TF_Main::TF_Main(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(Pager);
     BuildStatusBar();
     ConnectHandlers();
+    InstallTreeHooks();
+    InstallChartViewHooks();
 
     setMinimumWidth(kNarrowestWidth);
     resize(kClientSize);

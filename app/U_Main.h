@@ -1,6 +1,8 @@
 #pragma once
+#include "chart/PatientTreeData.h"
 #include "chart/_temperaturedata.h"
 #include "db/Database.h"
+#include "db/Dialect.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -21,10 +23,12 @@ class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QSpinBox;
+class QSqlQueryModel;
 class QTabWidget;
 class QTableView;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace kelvaro
 {
@@ -101,39 +105,59 @@ public:
 
     std::array<QLabel*, 4> StatusPanels{};
 
+    // Chart view: reload the open patient and his chart from the database,
+    // then draw the week in TxtWeek; DrawCurrentWeek only draws and shows it.
+    void ReloadAndDrawChart();
+    void DrawCurrentWeek();
+    bool LoadPatientBaseInfo();
+
+    // Patient tree: the patients of the DTBegin2-DTEnd2 period, in hospital
+    // then discharged; leaves refer to them by position until the next rebuild.
+    PatientInfoVec TreePatients;
+    void LoadPatientTreeData();
+    void BuildPatientTree();
+    // The PatientInfo of the selected tree leaf; nullptr for no leaf.
+    const PatientInfo* SelectedPatient() const;
+
+    // Patient list: start-up fills the section filter once, then refreshes.
+    void FillSectionFilter();
+    void RefreshPatientList();
+    // The dialect values above as one record, for the core routines.
+    Dialect SharedDialect() const;
+
 public Q_SLOTS:
     void BtnExitClick();
 
-    void BtnRefreshPatientListClick() {}
-    void BtnRefreshListClick() {}
-    void BtnCheckAdviceClick() {}
-    void BtnCalcPriceClick() {}
-    void BtnOutHosClick() {}
-    void BtnOutHosReturnClick() {}
-    void CBoxStatusChange() {}
-    void CBoxSectionListChange() {}
-    void DTBeginChange() {}
+    void BtnRefreshPatientListClick();
+    void BtnRefreshListClick();
+    void BtnCheckAdviceClick();
+    void BtnCalcPriceClick();
+    void BtnOutHosClick();
+    void BtnOutHosReturnClick();
+    void CBoxStatusChange();
+    void CBoxSectionListChange();
+    void DTBeginChange();
 
-    void BtnRefreshTreeClick() {}
+    void BtnRefreshTreeClick();
     void BtnInputDataClick() {}
-    void BtnRefreshClick() {}
-    void TxtWeekChange() {}
-    void TxtWeekExit() {}
-    void DTBegin2Change() {}
-    void PatientTreeViewDblClick() {}
-    void AdvPopupMenu3Popup() {}
+    void BtnRefreshClick();
+    void TxtWeekChange();
+    void TxtWeekExit();
+    void DTBegin2Change();
+    void PatientTreeViewDblClick();
+    void AdvPopupMenu3Popup();
 
-    void N1Click() {}
-    void N2Click() {}
-    void N3Click() {}
-    void N4Click() {}
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
     void N5Click() {}
     void N7Click() {}
-    void N8Click() {}
+    void N8Click();
     void N9Click() {}
-    void N10Click() {}
-    void N12Click() {}
-    void N13Click() {}
+    void N10Click();
+    void N12Click();
+    void N13Click();
     void N14Click() {}
 
     void BackDBTimeTimer() {}
@@ -160,6 +184,24 @@ private:
     void ConnectHandlers();
 
     bool shown_ = false;
+
+    // Patient tree and chart view: mouse and focus behaviour of the chart page.
+    void InstallTreeHooks();
+    void InstallChartViewHooks();
+    void AddSectionPatients(QTreeWidgetItem* sectionNode, const QString& section,
+                            int status);
+
+    // Patient list and the actions on its current row.
+    std::optional<QString> SelectedContentID() const;
+    std::optional<QString> ConfirmSelectedPatient(const QString& question);
+    void OpenRegistration(const std::optional<QString>& contentID);
+    QSqlQueryModel* PatientListModel = nullptr;
+
+    // Printing: the print menu's commands and its PDF export.
+    void BuildPdfMenu();
+    void PrintCurrentPage();
+    void PrintAllPages();
+    void ExportPdf(bool allWeeks);
 };
 
 } // namespace kelvaro

@@ -1,0 +1,43 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace kelvaro
+{
+
+class Database;
+struct Dialect;
+
+// One patient of the patient tree.
+struct PatientInfo {
+    QString ContentID;
+    QString SerialNumber;
+    QString Name;
+    QString InHospitalSection;
+    int Status = 0; // 1 in hospital, 2 discharged
+};
+using PatientInfoVec = std::vector<PatientInfo>;
+
+// The statement for the tree's patients of one status: in hospital by
+// admission date, discharged by discharge date, both within the period.
+QString PatientTreeStatement(const Dialect& dialect, const QDate& from, const QDate& to,
+                             int status);
+
+// The in-hospital patients of the period followed by the discharged ones, each
+// group in the order the database returns it. A failed read ends the loading
+// quietly: `patients` keeps what was read before it.
+void LoadPatientTreeData(Database& db, const Dialect& dialect, const QDate& from, const QDate& to,
+                         PatientInfoVec& patients);
+
+// Section names for the tree's branches, in the order the database returns
+// them; false when the read failed.
+bool LoadTreeSections(Database& db, QStringList& sections);
+
+// Positions in `patients` of those with `status` whose section is exactly
+// `section` (case and blanks included), in array order.
+std::vector<int> SectionPatients(const PatientInfoVec& patients, const QString& section,
+                                 int status);
+
+} // namespace kelvaro
