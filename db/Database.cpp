@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QUrl>
 
@@ -301,6 +302,25 @@ bool Database::Run(const QString& sql, Rows* rows, QString* error)
             suspect_ = true;
             return Fail(ErrorText(query.lastError()), error);
         }
+    }
+    return true;
+}
+
+bool Database::SelectInto(QSqlQueryModel& model, const QString& sql, QString* error)
+{
+    Trace(ApplyColonRule(sql));
+    if (!EnsureConnected(error)) {
+        model.clear();
+        return false;
+    }
+    model.setQuery(Rewrite(sql), db_);
+    while (!model.lastError().isValid() && model.canFetchMore())
+        model.fetchMore();
+    if (model.lastError().isValid()) {
+        suspect_ = true;
+        const QString message = ErrorText(model.lastError());
+        model.clear();
+        return Fail(message, error);
     }
     return true;
 }

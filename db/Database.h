@@ -4,6 +4,8 @@
 #include <QVariant>
 #include <vector>
 
+class QSqlQueryModel;
+
 namespace kelvaro
 {
 
@@ -81,6 +83,10 @@ public:
     // Call EnsureConnected first so that they meet a live connection.
     QSqlDatabase& handle() { return db_; }
     bool EnsureConnected(QString* error = nullptr);
+    // Runs `sql` for a read-only grid: traced and rewritten like Select, every
+    // row fetched so that no statement stays open; on failure `model` is
+    // cleared.
+    bool SelectInto(QSqlQueryModel& model, const QString& sql, QString* error = nullptr);
 
 private:
     bool OpenHandle();

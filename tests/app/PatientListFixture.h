@@ -1,0 +1,125 @@
+#pragma once
+#include "db/Engines.h"
+
+#include "app/U_Main.h"
+#include "common/ProgramHome.h"
+#include "common/ui/DialogRunner.h"
+#include "common/ui/MessageBox.h"
+#include "db/Dialect.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTableView>
+
+#include <memory>
+
+namespace kelvaro::test
+{
+
+// A main window that is never shown, on a fresh database, with the values
+// start-up would set; message boxes scripted, modal dialogs handed to
+// `onModal` (rejected when it is empty).
+class PatientListFixture : public testing::TestWithParam<Engine>
+{
+protected:
+    void SetUp() override
+    {
+        KELVARO_FRESH_DATABASE_OR_SKIP(fresh, GetParam(), FreshDatabase::Contents::Schema);
+        ASSERT_TRUE(EnterProgramHome(fresh.dir()));
+        window = std::make_unique<TF_Main>();
+        ASSERT_TRUE(window->DBConnect.Open(fresh.settings()));
+        const Dialect dialect = DialectForKind(fresh.kind());
+        window->DatabaseKind = fresh.kind();
+        window->DateQuote = dialect.DateQuote;
+        window->DateTimeFormat = dialect.DateTimeFormat;
+        window->DayStartSuffix = dialect.DayStartSuffix;
+        window->DayEndSuffix = dialect.DayEndSuffix;
+        window->PatientSource = dialect.PatientSource;
+        window->UserNumber = QStringLiteral("n01");
+        SetPeriod(QDate(2015, 3, 1), QDate(2015, 3, 31));
+        MessageBox::SetScripted(true);
+        MessageBox::ClearShown();
+        previousHandler_ = SetModalHandler([this](QDialog& dialog) {
+            ++modalDialogs;
+            return onModal ? onModal(dialog) : int(QDialog::Rejected);
+        });
+    }
+    void TearDown() override
+    {
+        SetModalHandler(previousHandler_);
+        MessageBox::SetScripted(false);
+    }
+
+    Database& db() { return fresh.db(); }
+
+    void SetPeriod(const QDate& begin, const QDate& end)
+    {
+        const QSignalBlocker quietBegin(window->DTBegin), quietEnd(window->DTEnd);
+        window->DTBegin->setDate(begin);
+        window->DTEnd->setDate(end);
+    }
+
+    void AddSections(const QStringList& names)
+    {
+        for (const QString& name : names)
+            ASSERT_TRUE(db().Exec("insert into tblSectionInfo(SectionName) values('" +
+                                  Quoted(name) + "')"));
+    }
+
+    // A patient admitted (and, with status 2, discharged) at the given times.
+    void AddPatient(const QString& serialNumber, const QString& name, const QString& section,
+                    const QDateTime& admitted, int status = 1, const QDateTime& discharged = {})
+    {
+        const Dialect dialect = DialectForKind(fresh.kind());
+        const QString out =
+            discharged.isValid() ? DateTimeLiteral(dialect, discharged) : QStringLiteral("null");
+        ASSERT_TRUE(db().Exec(
+            "insert into tblInPatientInfo(ContentID,SerialNumber,Name,Sex,Age,AgeUnit,"
+            "InHospitalSection,BedNo,InHospitalDate,OutHospitalDate,CurrentStatus) values('ID" +
+            Quoted(serialNumber) + "','" + Quoted(serialNumber) + "','" + Quoted(name) +
+            "','男','40','岁','" + Quoted(section) + "','1'," + DateTimeLiteral(dialect, admitted) +
+            "," + out + "," + QString::number(status) + ")"));
+    }
+
+    // The section filter as start-up fills it, with `section` chosen.
+    void ChooseSection(const QString& section)
+    {
+        window->FillSectionFilter();
+        window->CBoxSectionList->setCurrentText(section);
+    }
+
+    // The admission numbers the grid shows, in its order.
+    QStringList Listed() const
+    {
+        QStringList numbers;
+        const QAbstractItemModel* model = window->PatientList->model();
+        if (!model)
+            return numbers;
+        const auto* query = static_cast<const QSqlQueryModel*>(model);
+        for (int row = 0; row < query->rowCount(); ++row)
+            numbers << query->record(row).value(QStringLiteral("SerialNumber")).toString();
+        return numbers;
+    }
+
+    Rows Patient(const QString& serialNumber)
+    {
+        Rows rows;
+        EXPECT_TRUE(db().Select("select * from tblInPatientInfo where SerialNumber='" +
+                                    Quoted(serialNumber) + "'",
+                                rows));
+        return rows;
+    }
+
+    FreshDatabase fresh;
+    std::unique_ptr<TF_Main> window;
+    std::function<int(QDialog&)> onModal;
+    int modalDialogs = 0;
+
+private:
+    ModalHandler previousHandler_;
+};
+
+} // namespace kelvaro::test
