@@ -10,10 +10,13 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QHeaderView>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QTableView>
+#include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 namespace kelvaro::test
