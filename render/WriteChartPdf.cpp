@@ -34,6 +34,12 @@ QPageLayout PageOf(const ChartPageSettings& settings, int scale)
 bool WriteChartPdf(const _TemperatureData& chart, int pages, const ChartPageSettings& settings,
                    const QString& file, QString* error)
 {
+    return WriteChartPdf(chart, 1, pages, settings, file, error);
+}
+
+bool WriteChartPdf(const _TemperatureData& chart, int first, int last,
+                   const ChartPageSettings& settings, const QString& file, QString* error)
+{
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         SetError(error, out.errorString());
@@ -49,8 +55,8 @@ bool WriteChartPdf(const _TemperatureData& chart, int pages, const ChartPageSett
         return false;
     }
     QImage bitmap;
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
             writer.newPage();
         DrawChartPage(bitmap, chart, page, settings);
         PrintBitmap(painter, bitmap, 0, 0, scale, scale);

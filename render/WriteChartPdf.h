@@ -13,5 +13,9 @@ class _TemperatureData;
 // 600 dpi device onto a PDF page of its own, its size that of the drawn page.
 bool WriteChartPdf(const _TemperatureData& chart, int pages, const ChartPageSettings& settings,
                    const QString& file, QString* error = nullptr);
+// The same for pages `first` to `last` only.
+bool WriteChartPdf(const _TemperatureData& chart, int first, int last,
+                   const ChartPageSettings& settings, const QString& file,
+                   QString* error = nullptr);
 
 } // namespace kelvaro

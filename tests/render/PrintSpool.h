@@ -1,0 +1,106 @@
+#pragma once
+// The PDF printer of the private CUPS scheduler that scripts/services starts:
+// CUPS_SERVER names its socket, KELVARO_TEST_PDF_DIR the directory where each
+// job becomes one PDF file. Without them the printing cases are skipped.
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace kelvaro::test
+{
+
+class PrintSpool
+{
+public:
+    static bool Configured()
+    {
+        return qEnvironmentVariableIsSet("CUPS_SERVER") &&
+               qEnvironmentVariableIsSet("KELVARO_TEST_PDF_DIR");
+    }
+    static QString Printer() { return qEnvironmentVariable("KELVARO_TEST_PRINTER"); }
+
+    // Forgets the files of earlier jobs.
+    static void Clear()
+    {
+        WaitUntilIdle();
+        for (const QString& name : Directory().entryList({QStringLiteral("*.pdf")}, QDir::Files))
+            Directory().remove(name);
+    }
+
+    // The PDF file of each job printed since Clear, in the order of the jobs,
+    // once the scheduler has finished them all.
+    static QStringList Jobs()
+    {
+        WaitUntilIdle();
+        QStringList files;
+        for (const QString& name : Directory().entryList({QStringLiteral("*.pdf")}, QDir::Files))
+            files << Directory().filePath(name);
+        std::sort(files.begin(), files.end(),
+                  [](const QString& a, const QString& b) { return JobNumber(a) < JobNumber(b); });
+        return files;
+    }
+
+    static int Pages(const QString& pdf)
+    {
+        const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
+        return QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))"))
+            .match(info)
+            .captured(1)
+            .toInt();
+    }
+
+    // Page `page` of a PDF rasterised at `dpi`.
+    static QImage Raster(const QString& pdf, int page, int dpi)
+    {
+        QTemporaryDir dir;
+        const QString prefix = dir.filePath(QStringLiteral("page"));
+        Run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+             QString::number(page), QStringLiteral("-l"), QString::number(page),
+             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, prefix});
+        return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    }
+
+private:
+    static QDir Directory() { return QDir(qEnvironmentVariable("KELVARO_TEST_PDF_DIR")); }
+
+    // cups-pdf ends each file name in "-job_N".
+    static int JobNumber(const QString& file)
+    {
+        return QRegularExpression(QStringLiteral(R"(-job_(\d+)\.pdf$)"))
+            .match(file)
+            .captured(1)
+            .toInt();
+    }
+
+    static QString Run(const QString& program, const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        return QString::fromLocal8Bit(process.readAllStandardOutput());
+    }
+
+    // No job left in the queue; a job's file is complete when it leaves it.
+    static void WaitUntilIdle()
+    {
+        const QDeadlineTimer deadline(60000);
+        while (!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty() &&
+               !deadline.hasExpired())
+            QThread::msleep(100);
+    }
+};
+
+} // namespace kelvaro::test
+
+#define KELVARO_PRINT_SPOOL_OR_SKIP()                                                              \
+    do {                                                                                           \
+        if (!kelvaro::test::PrintSpool::Configured())                                              \
+            GTEST_SKIP() << "no test printer: run the tests through scripts/test";                 \
+        kelvaro::test::PrintSpool::Clear();                                                        \
+    } while (false)
