@@ -1,0 +1,53 @@
+#pragma once
+#include "PatientListFixture.h"
+
+#include <QTreeWidget>
+
+namespace kelvaro::test
+{
+
+// The main window of the patient-list cases with the tree's period set to
+// March 2015, quietly, as start-up sets it before the first build.
+class TreeFixture : public PatientListFixture
+{
+protected:
+    void SetUp() override
+    {
+        PatientListFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        SetTreePeriod(QDate(2015, 3, 1), QDate(2015, 3, 31));
+    }
+
+    void SetTreePeriod(const QDate& begin, const QDate& end)
+    {
+        const QSignalBlocker quietBegin(window->DTBegin2), quietEnd(window->DTEnd2);
+        window->DTBegin2->setDate(begin);
+        window->DTEnd2->setDate(end);
+    }
+
+    // The tree's node at the path of node texts, or nullptr.
+    QTreeWidgetItem* Node(const QStringList& path) const
+    {
+        QTreeWidgetItem* node = window->PatientTreeView->invisibleRootItem();
+        for (const QString& text : path) {
+            QTreeWidgetItem* found = nullptr;
+            for (int i = 0; i < node->childCount() && !found; ++i)
+                if (node->child(i)->text(0) == text)
+                    found = node->child(i);
+            if (!found)
+                return nullptr;
+            node = found;
+        }
+        return node;
+    }
+
+    void Select(const QStringList& path)
+    {
+        QTreeWidgetItem* node = Node(path);
+        ASSERT_NE(node, nullptr) << path.join('/').toStdString();
+        window->PatientTreeView->setCurrentItem(node);
+    }
+};
+
+} // namespace kelvaro::test
