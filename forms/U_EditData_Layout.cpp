@@ -50,7 +50,14 @@ QTimeEdit* TimePicker(QWidget* parent, const QString& name)
 class FieldGrid
 {
 public:
-    explicit FieldGrid(QWidget* parent) : grid_(new QGridLayout(parent)) {}
+    explicit FieldGrid(QWidget* parent) : grid_(new QGridLayout(parent))
+    {
+        // Tight enough for the longest labels within the dialog's fixed width.
+        grid_->setContentsMargins(6, 6, 6, 6);
+        grid_->setHorizontalSpacing(4);
+        grid_->setColumnStretch(1, 1);
+        grid_->setColumnStretch(4, 1);
+    }
 
     void Add(const QString& label, QWidget* control, const QString& unit = {})
     {
@@ -60,6 +67,9 @@ public:
         auto* caption = new QLabel(label);
         caption->setBuddy(control);
         grid_->addWidget(caption, row, column, Qt::AlignRight);
+        // Both columns of fields share the width left by the labels evenly.
+        control->setSizePolicy(QSizePolicy::Ignored, control->sizePolicy().verticalPolicy());
+        control->setMinimumWidth(48);
         grid_->addWidget(control, row, column + 1);
         if (!unit.isEmpty())
             grid_->addWidget(new QLabel(unit), row, column + 2);
@@ -127,6 +137,7 @@ void TF_EditData::BuildControls()
     }
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
     layout->addLayout(top);
     layout->addWidget(PageCtrl);
     layout->addWidget(BuildDailyPanel());
