@@ -10,6 +10,8 @@
 #include <QPainterPath>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace kelvaro
 {
 
@@ -18,8 +20,6 @@ namespace
 
 constexpr int kPictureSize = 24;
 constexpr int kTreeIndent = 27;
-constexpr int kInHospital = 1;
-constexpr int kDischarged = 2;
 constexpr int kPatientRole = Qt::UserRole; // a leaf's position in TreePatients
 
 QPixmap Picture(const std::function<void(QPainter&)>& draw)

@@ -6,12 +6,6 @@
 namespace kelvaro
 {
 
-namespace
-{
-constexpr int kInHospital = 1;
-constexpr int kDischarged = 2;
-} // namespace
-
 QString PatientTreeStatement(const Dialect& dialect, const QDate& from, const QDate& to, int status)
 {
     const QString dateCondition = status == kInHospital

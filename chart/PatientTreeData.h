@@ -10,6 +10,10 @@ namespace kelvaro
 class Database;
 struct Dialect;
 
+// A patient's CurrentStatus.
+constexpr int kInHospital = 1;
+constexpr int kDischarged = 2;
+
 // One patient of the patient tree.
 struct PatientInfo {
     QString ContentID;
