@@ -64,6 +64,9 @@ public:
     int PatientStatus = 0; // of the open chart: 1 in hospital, 2 discharged
     QTimer BackDBTime;
     Database DBConnect; // the program's one connection, opened at start-up
+    // Start-up gave up (no connection, no login): the quit is posted and the
+    // window closes without the exit question.
+    bool ProgramEnding = false;
 
     QTabWidget* Pager = nullptr;
 
@@ -151,24 +154,46 @@ public Q_SLOTS:
     void N2Click();
     void N3Click();
     void N4Click();
-    void N5Click() {}
-    void N7Click() {}
+    void N5Click();
+    void N7Click();
     void N8Click();
-    void N9Click() {}
+    void N9Click();
     void N10Click();
     void N12Click();
     void N13Click();
     void N14Click() {}
 
-    void BackDBTimeTimer() {}
+    void BackDBTimeTimer();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Start-up, run once when the window is first shown.
-    void FormShow() {}
+    void FormShow();
+    // Start-up and closing: the steps of the start-up, the exit question and
+    // the backups of the local database file.
+    void ChooseDatabaseKind();
+    bool ConnectAtStartup(ConnectionSettings settings);
+    bool RunLogin();
+    void ApplyAdminGate();
+    void FillStatusBar();
+    void SetDefaultDates();
+    void TakeLocalSettings();
+    void LoadSystemParameters();
+    void CreateChartResources();
+    void WarnWithoutPrinter();
+    void EndProgram();
+    ConnectionSettings ServerSettings() const;
+    void TakeServerValues(const ConnectionSettings& settings);
+    bool FormCloseQuery();
+    void FormClose();
+    void BackupQuietly();
+    void BackupWithMessages();
+    QDateTime lastBackupCheck_;
+
     void FormResize();
 
     void PlaceOnDesktop();

@@ -10,6 +10,8 @@ bool EditConnectionSettings(ConnectionSettings& values, QWidget* parent)
     TF_DBConfig dialog(values, parent);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
+    // The server the dialog tested, which a local installation does not name.
+    values.engine = dialog.values().engine;
     values.ServerName = dialog.values().ServerName;
     values.DBUser = dialog.values().DBUser;
     values.DBPassword = dialog.values().DBPassword;

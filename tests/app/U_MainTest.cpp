@@ -1,3 +1,5 @@
+#include "StartupFixture.h"
+
 #include "app/U_Main.h"
 
 #include <QAction>
@@ -53,6 +55,8 @@ TEST(MainWindow, OpensOnThePatientPageWithItsCaptionAndSize)
 
 TEST(MainWindow, NeverGetsNarrowerThan1000Pixels)
 {
+    // Start-up finds no database here, and gives up without anyone at the screen.
+    const test::ScriptedScreen screen;
     TF_Main window;
     window.show();
     for (const int asked : {999, 900, 1}) {
@@ -189,6 +193,8 @@ TEST(MainWindow, ControlsStartInTheirInitialState)
 // Start-up shows the administrator's button; the tool bar must make room for it.
 TEST(MainWindow, HiddenToolButtonAppearsWhenShown)
 {
+    // Start-up finds no database here, and gives up without anyone at the screen.
+    const test::ScriptedScreen screen;
     TF_Main window;
     window.show();
     QCoreApplication::processEvents();
@@ -201,6 +207,8 @@ TEST(MainWindow, HiddenToolButtonAppearsWhenShown)
 
 TEST(MainWindow, ExitButtonClosesTheWindow)
 {
+    // Start-up finds no database here, and gives up without anyone at the screen.
+    const test::ScriptedScreen screen;
     TF_Main window;
     window.show();
     QTest::mouseClick(window.BtnExit, Qt::LeftButton);
