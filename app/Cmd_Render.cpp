@@ -7,6 +7,7 @@
 #include "common/Scramble.h"
 #include "db/Dialect.h"
 #include "db/HomeDatabase.h"
+#include "db/SystemParameters.h"
 #include "render/DrawChartPage.h"
 #include "render/WriteChartPdf.h"
 
@@ -84,20 +85,6 @@ int ConfigNumber(const QString& attribute)
     return ReadConfig(QStringLiteral("BaseConfig|Margin"), attribute).toInt();
 }
 
-// The chart start hour of the system parameters; 2 when missing or unreadable.
-int StartHour(Database& db)
-{
-    Rows rows;
-    if (!db.Select(
-            QStringLiteral("select ItemValue from tblSystemConfig where ItemName='体温单起始时间'"),
-            rows) ||
-        rows.empty())
-        return 2;
-    bool ok = false;
-    const int hour = rows.front().text(QStringLiteral("ItemValue")).toInt(&ok);
-    return ok && hour >= 0 && hour < 24 ? hour : 2;
-}
-
 int WritePage(const _TemperatureData& chart, int week, ChartPageSettings settings,
               const QString& file)
 {
@@ -145,7 +132,7 @@ int RunRenderCommand(const QStringList& args)
     if (patientId.isEmpty() || !OpenPatientChart(db, chart, patientId, &error))
         return Fail(error);
     ChartPageSettings settings;
-    settings.StartHour = StartHour(db);
+    settings.StartHour = LoadSystemParameters(db).StartHour;
     if (request.week)
         return WritePage(chart, *request.week, settings, request.out);
     return WriteAllPages(chart, settings, request.out);
