@@ -1,10 +1,10 @@
 #include "app/Commands.h"
 
+#include "chart/ChartTitle.h"
 #include "chart/PatientBaseInfo.h"
 #include "chart/_temperaturedata.h"
 #include "common/ConfigStore.h"
 #include "common/ProgramHome.h"
-#include "common/Scramble.h"
 #include "db/Dialect.h"
 #include "db/HomeDatabase.h"
 #include "db/SystemParameters.h"
@@ -126,7 +126,7 @@ int RunRenderCommand(const QStringList& args)
         return Fail(QStringLiteral("连接数据库失败：") + error);
     _TemperatureData chart(&db);
     chart.DatabaseKind = InstalledDatabaseKind();
-    chart.Title = Scramble(InstalledHospitalName() + QStringLiteral("体温单"));
+    chart.Title = ScrambledChartTitle(InstalledHospitalName());
     const QString patientId = FindContentIdBySerial(
         db, DialectForKind(chart.DatabaseKind).PatientSource, request.serial, &error);
     if (patientId.isEmpty() || !OpenPatientChart(db, chart, patientId, &error))
