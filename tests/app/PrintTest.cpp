@@ -5,6 +5,7 @@
 #include "common/ui/FileDialog.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPrinter>
 #include <QSpinBox>
 
