@@ -142,7 +142,7 @@ public Q_SLOTS:
     void DTBeginChange();
 
     void BtnRefreshTreeClick();
-    void BtnInputDataClick() {}
+    void BtnInputDataClick();
     void BtnRefreshClick();
     void TxtWeekChange();
     void TxtWeekExit();
@@ -161,7 +161,7 @@ public Q_SLOTS:
     void N10Click();
     void N12Click();
     void N13Click();
-    void N14Click() {}
+    void N14Click();
 
     void BackDBTimeTimer();
 
