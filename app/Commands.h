@@ -1,7 +1,8 @@
 #pragma once
 #include <QStringList>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // The headless commands. Each gets the words after its name, works in the
 // program home already entered, prints what went wrong on stderr and returns

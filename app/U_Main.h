@@ -213,8 +213,7 @@ private:
     // Patient tree and chart view: mouse and focus behaviour of the chart page.
     void InstallTreeHooks();
     void InstallChartViewHooks();
-    void AddSectionPatients(QTreeWidgetItem* sectionNode, const QString& section,
-                            int status);
+    void AddSectionPatients(QTreeWidgetItem* sectionNode, const QString& section, int status);
 
     // Patient list and the actions on its current row.
     std::optional<QString> SelectedContentID() const;

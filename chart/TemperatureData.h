@@ -4,7 +4,8 @@
 #include <map>
 #include <vector>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // One entry of a day's operation log: who stored the day, when, first time or again.
 struct OperationLogInfo {

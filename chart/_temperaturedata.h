@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 class Database;
 

@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // One attribute of one element of "AppConfig.xml" in the current directory,
 // addressed by element names joined by "|" below the root element.

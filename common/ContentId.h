@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // A patient's key: 32 uppercase hexadecimal digits of a fresh GUID.
 QString NewContentID();

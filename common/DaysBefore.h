@@ -1,7 +1,8 @@
 #pragma once
 #include <QDateTime>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 QDateTime DaysBefore(const QDateTime& when, int days);
 

@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // Appends `message` to Log/Error<yyyyMMddHHmmss>.log of the program directory
 // and removes the error files of the day three days ago. Never fails loudly.

@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // The home of one installation (AppConfig.xml, QMDB.mdb, Log/, DBBak/):
 // `explicitHome` when given, else $KELVARO_HOME, else $XDG_DATA_HOME/kelvaro

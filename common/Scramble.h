@@ -2,7 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 QString ByteToHex(quint8 byte);
 // Hex text of the code page bytes of `text`.

@@ -3,7 +3,8 @@
 
 class QDialog;
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // Every modal dialog is shown through RunModal, so that tests can take over:
 // with a handler installed the dialog is not executed; the handler drives it

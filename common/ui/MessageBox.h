@@ -5,7 +5,8 @@
 
 class QWidget;
 
-namespace kelvaro {
+namespace kelvaro
+{
 
 // Every message box of the program goes through here: caption "提示", the
 // fixed texts of the caller. Tests switch on the script mode, in which no box

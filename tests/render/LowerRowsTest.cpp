@@ -134,7 +134,8 @@ TEST_F(GraphTexts, PlacesEventsWithoutAUsableTime)
         Draw();
         const int x = l.SlotLeft(3, c.column) + 3;
         const QString written = QString::fromUtf16(c.written);
-        EXPECT_TRUE(VerticalAt(x, l.GraphTop() + 2, Split(c.event), Qt::red)) << written.toStdString();
+        EXPECT_TRUE(VerticalAt(x, l.GraphTop() + 2, Split(c.event), Qt::red))
+            << written.toStdString();
         const int below = l.GraphTop() + 2 + 2 * (l.TH + 3);
         const bool timed = written.size() > 2;
         EXPECT_EQ(TextAt(x, below, QStringLiteral(" |"), Qt::red), timed) << written.toStdString();
