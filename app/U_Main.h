@@ -113,6 +113,9 @@ public:
     void ReloadAndDrawChart();
     void DrawCurrentWeek();
     bool LoadPatientBaseInfo();
+    // Makes `patient` the open chart's patient: identity, status and header,
+    // days emptied; the caller loads or clears the chart next.
+    void OpenTreePatient(const PatientInfo& patient);
 
     // Patient tree: the patients of the DTBegin2-DTEnd2 period, in hospital
     // then discharged; leaves refer to them by position until the next rebuild.

@@ -29,12 +29,7 @@ void TF_Main::N8Click()
         !MessageBox::Question(this,
                               QStringLiteral("再次确认清除此病人的体温单数据，清除后将不能恢复?")))
         return;
-    ChartData->ResetPatient();
-    ChartData->ClearDays();
-    ChartData->PatientID = patient->ContentID;
-    // The view shows this patient from now on; entry must judge his status.
-    PatientStatus = patient->Status;
-    LoadPatientBaseInfo();
+    OpenTreePatient(*patient);
     const bool cleared = ChartData->ClearChart();
     ChartData->LoadChart();
     TxtWeek->setValue(1);

@@ -58,16 +58,22 @@ void TF_Main::DrawCurrentWeek()
     Image->setPixmap(QPixmap::fromImage(shown));
 }
 
+void TF_Main::OpenTreePatient(const PatientInfo& patient)
+{
+    ChartData->ResetPatient();
+    ChartData->ClearDays();
+    ChartData->PatientID = patient.ContentID;
+    // Entry judges the status of the chart on view.
+    PatientStatus = patient.Status;
+    LoadPatientBaseInfo();
+}
+
 void TF_Main::PatientTreeViewDblClick()
 {
     const PatientInfo* patient = SelectedPatient();
     if (!patient || !ChartData)
         return;
-    ChartData->ResetPatient();
-    ChartData->ClearDays();
-    ChartData->PatientID = patient->ContentID;
-    PatientStatus = patient->Status;
-    LoadPatientBaseInfo();
+    OpenTreePatient(*patient);
     ChartData->LoadChart();
     // Another week in the box reloads and draws through TxtWeekChange as well.
     TxtWeek->setValue(1);
