@@ -27,9 +27,7 @@ protected:
         TreeFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        window->ChartData = std::make_unique<_TemperatureData>(&window->DBConnect);
-        window->ChartData->DatabaseKind = fresh.kind();
-        window->ChartData->Operator = QStringLiteral("n01");
+        MakeChartManager();
         AddSections({QStringLiteral("内科")});
         AddPatient("A1", "王一", "内科", March7);
         AddPatient("A2", "钱五", "内科", March7);

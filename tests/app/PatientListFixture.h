@@ -58,6 +58,14 @@ protected:
 
     Database& db() { return fresh.db(); }
 
+    // The chart manager as start-up makes it for the logged-in user.
+    void MakeChartManager()
+    {
+        window->ChartData = std::make_unique<_TemperatureData>(&window->DBConnect);
+        window->ChartData->DatabaseKind = fresh.kind();
+        window->ChartData->Operator = window->UserNumber;
+    }
+
     void SetPeriod(const QDate& begin, const QDate& end)
     {
         const QSignalBlocker quietBegin(window->DTBegin), quietEnd(window->DTEnd);

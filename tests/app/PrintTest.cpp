@@ -28,9 +28,7 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         window->ChartPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        window->ChartData = std::make_unique<_TemperatureData>(&window->DBConnect);
-        window->ChartData->DatabaseKind = fresh.kind();
-        window->ChartData->Operator = QStringLiteral("n01");
+        MakeChartManager();
         AddPatient("A1", "王一", "内科", QDateTime(QDate(2015, 3, 7), QTime(8, 5)));
         ASSERT_TRUE(OpenPatientChart(db(), *window->ChartData, QStringLiteral("IDA1")));
     }
