@@ -1,10 +1,10 @@
 #include "common/ConfigStore.h"
 
+#include "common/CarriableText.h"
 #include "common/CodePage.h"
 
 #include <QSaveFile>
 #include <QStringList>
-#include <libxml/chvalid.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
@@ -75,12 +75,7 @@ xmlNode* FindElement(xmlDoc* doc, const QString& path)
 // Characters XML 1.0 forbids would make the saved file unreadable; they are left out.
 QByteArray XmlValue(const QString& value)
 {
-    QString kept;
-    for (const char32_t c : value.toUcs4()) {
-        if (xmlIsCharQ(c))
-            kept += QString::fromUcs4(&c, 1);
-    }
-    return kept.toUtf8();
+    return CarriableText(value).toUtf8();
 }
 
 bool SaveConfig(xmlDoc* doc)

@@ -1,5 +1,6 @@
 #include "db/Database.h"
 
+#include "common/CarriableText.h"
 #include "common/CodePage.h"
 #include "db/Connection.h"
 #include "db/StatementText.h"
@@ -34,9 +35,7 @@ bool IsServerKind(const QString& databaseKind)
 
 QString Quoted(const QString& typed)
 {
-    if (!typed.contains(u'\''))
-        return typed;
-    return QString(typed).replace(u'\'', QStringLiteral("''"));
+    return CarriableText(typed).replace(u'\'', QStringLiteral("''"));
 }
 
 // ---------------------------------------------------------------- Row

@@ -15,8 +15,9 @@ enum class Engine { SQLite, PostgreSQL, SQLServer };
 Engine EngineForKind(const QString& databaseKind);
 bool IsServerKind(const QString& databaseKind);
 
-// Typed text for use inside a quoted SQL literal: single quotes doubled.
-// Text without quotes comes back unchanged, so statements stay as written.
+// Typed text for use inside a quoted SQL literal: single quotes doubled and
+// the characters no statement can carry (NUL and the like) left out. Other
+// text comes back unchanged, so statements stay as written.
 QString Quoted(const QString& typed);
 
 // Where a connection goes. For SQLite only `file` counts.

@@ -162,5 +162,28 @@ TEST_P(StatementEngineTest, FailedStatementReportsTheEnginesError)
         << error.toStdString();
 }
 
+// NUL and the like cut a statement short; typed into a field they are left out.
+TEST_P(StatementEngineTest, UncarriableTypedCharactersAreLeftOut)
+{
+    const QString typed =
+        QStringLiteral("内\u0000科'\u0001\t\uFFFF") + QChar(0xD800) + QStringLiteral("\n😀\u001F");
+    const QString kept = QStringLiteral("内科'\t\n😀");
+    EXPECT_EQ(Quoted(typed), QStringLiteral("内科''\t\n😀"));
+    QString error;
+    ASSERT_TRUE(
+        fresh.db().Exec(QStringLiteral("insert into tblSectionInfo (SectionName) values ('") +
+                            Quoted(typed) + QStringLiteral("')"),
+                        &error))
+        << error.toStdString();
+    Rows rows;
+    ASSERT_TRUE(fresh.db().Select(QStringLiteral("select SectionName from tblSectionInfo where "
+                                                 "SectionName='") +
+                                      Quoted(typed) + u'\'',
+                                  rows, &error))
+        << error.toStdString();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].text(QStringLiteral("SectionName")), kept);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, StatementEngineTest, kelvaro::test::AllEngines(),
                          kelvaro::test::EngineName);
