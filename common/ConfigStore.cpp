@@ -16,6 +16,7 @@ namespace
 {
 
 constexpr const char* configFile = "AppConfig.xml";
+constexpr int parseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
 struct DocFree {
     void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
@@ -41,8 +42,7 @@ Document LoadConfig()
 {
     UseCodePageForXml();
     // Blank text nodes stay, so that saving gives back the file's own layout.
-    return Document(xmlReadFile(configFile, nullptr,
-                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+    return Document(xmlReadFile(configFile, nullptr, parseOptions));
 }
 
 QString QualifiedName(const xmlNode* node)
@@ -78,19 +78,36 @@ QByteArray XmlValue(const QString& value)
     return CarriableText(value).toUtf8();
 }
 
-bool SaveConfig(xmlDoc* doc)
+QByteArray Dumped(xmlDoc* doc, const char* encoding)
 {
     xmlChar* text = nullptr;
     int size = 0;
-    // In the document's declared encoding and without reformatting.
-    xmlDocDumpMemoryEnc(doc, &text, &size, reinterpret_cast<const char*>(doc->encoding));
+    // Without reformatting; the declaration names `encoding`.
+    xmlDocDumpMemoryEnc(doc, &text, &size, encoding);
     const XmlText owned(text);
-    if (!text)
+    return text ? QByteArray(reinterpret_cast<const char*>(text), size) : QByteArray();
+}
+
+// In the document's declared encoding when that text reads back as the same
+// document; otherwise in UTF-8. Some encoding names reach a converter that
+// silently drops what it cannot encode (encoding="GB2.312" loses 喆).
+QByteArray SavedText(xmlDoc* doc)
+{
+    const QByteArray utf8 = Dumped(doc, "UTF-8");
+    const QByteArray declared = Dumped(doc, reinterpret_cast<const char*>(doc->encoding));
+    const Document reread(
+        xmlReadMemory(declared.constData(), int(declared.size()), nullptr, nullptr, parseOptions));
+    return reread && Dumped(reread.get(), "UTF-8") == utf8 ? declared : utf8;
+}
+
+bool SaveConfig(xmlDoc* doc)
+{
+    const QByteArray text = SavedText(doc);
+    if (text.isEmpty())
         return false;
     // Written aside and renamed into place: a failed save leaves the old file whole.
     QSaveFile file(QString::fromLatin1(configFile));
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(reinterpret_cast<const char*>(text), size) == size && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
 }
 
 } // namespace

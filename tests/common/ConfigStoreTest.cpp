@@ -144,5 +144,44 @@ TEST_F(ConfigStore, Gb2312FileKeepsItsEncodingAndLayout)
     EXPECT_EQ(Stored(), ToCodePage(Gb2312Config(QStringLiteral("针式打印机 2号"))));
 }
 
+// A declared encoding whose converter would drop a character gives way to
+// UTF-8; one that carries everything (as references where needed) stays.
+TEST_F(ConfigStore, WrittenCharactersAreNeverDropped)
+{
+    const QString printer = QStringLiteral("喆𠀀");
+    struct Case {
+        const char* encoding;
+        const char* savedAs;
+    };
+    const Case cases[] = {
+        {"GB2.312", "UTF-8"},
+        {"GB2312", "GB2312"},
+        {"EUC-CN", "EUC-CN"},
+        {"ISO-8859-1", "ISO-8859-1"},
+    };
+    for (const Case& c : cases) {
+        const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n"
+                                            "<AppConfig><BaseConfig>"
+                                            "<Installation HospitalName=\"%2\"/>"
+                                            "<Printer Value=\"x\"/>"
+                                            "</BaseConfig></AppConfig>\n");
+        const bool latin = QByteArray(c.encoding) == "ISO-8859-1";
+        const QString hospital = latin ? QStringLiteral("Hôpital") : QStringLiteral("华山医院");
+        const QString config = text.arg(QLatin1String(c.encoding), hospital);
+        Install(latin ? config.toLatin1() : ToCodePage(config));
+
+        ASSERT_TRUE(
+            WriteConfig(QStringLiteral("BaseConfig|Printer"), QStringLiteral("Value"), printer))
+            << c.encoding;
+        EXPECT_EQ(ReadConfig(QStringLiteral("BaseConfig|Printer"), QStringLiteral("Value")),
+                  printer)
+            << c.encoding;
+        EXPECT_EQ(InstalledHospitalName(), hospital) << c.encoding;
+        EXPECT_TRUE(Stored().startsWith("<?xml version=\"1.0\" encoding=\"" +
+                                        QByteArray(c.savedAs) + "\"?>"))
+            << c.encoding << ": " << Stored().left(60).toStdString();
+    }
+}
+
 } // namespace
 } // namespace kelvaro
