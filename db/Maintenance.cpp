@@ -7,9 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
-#include <system_error>
-
 namespace kelvaro
 {
 
@@ -60,21 +57,19 @@ BackupResult BackupDatabase(bool marker, const QString& home, const QDateTime& w
 
 CompactResult CompactAccessFile(Database& main, const QString& home)
 {
-    const QString file = DatabaseFile(home);
-    const QString temporary = home + QStringLiteral("/Temp_QMDB.mdb");
     const ConnectionSettings settings = main.settings();
     main.Close();
 
+    // VACUUM rewrites the live file inside one transaction: another program
+    // that has the file open keeps working on it and loses nothing.
     CompactResult result;
-    if (QFileInfo::exists(temporary)) {
-        result.error = QStringLiteral("临时文件 %1 已存在").arg(temporary);
-    } else if (VacuumInto(file, temporary, &result.error)) {
-        std::error_code renamed;
-        std::filesystem::rename(temporary.toStdString(), file.toStdString(), renamed);
-        result.compacted = !renamed;
-        if (renamed)
-            result.error = QString::fromStdString(renamed.message());
-    }
+    ConnectionSettings live;
+    live.file = DatabaseFile(home);
+    Database db;
+    result.compacted =
+        db.Open(live, &result.error) && db.Exec(QStringLiteral("VACUUM"), &result.error);
+    db.Close();
+
     QString reopenError;
     result.reconnected = main.Open(settings, &reopenError);
     if (!result.reconnected && result.error.isEmpty())

@@ -34,9 +34,8 @@ struct CompactResult {
     bool reconnected = false; // `main` is open again afterwards
     QString error;
 };
-// Closes `main`, writes a compacted copy to "Temp_QMDB.mdb", puts it in place
-// of "QMDB.mdb" and opens `main` again with its settings. A leftover
-// temporary file from an earlier attempt makes it fail until it is removed.
+// Closes `main`, compacts "QMDB.mdb" in place (safe while other programs have
+// it open) and opens `main` again with its settings.
 CompactResult CompactAccessFile(Database& main, const QString& home = ProgramHome());
 
 // The settings of the daily backup: mode 2 backs up at hour:minute.
