@@ -281,12 +281,23 @@ bool Database::EnsureConnected(QString* error)
     return true;
 }
 
-bool Database::Run(const QString& sql, Rows* rows, QString* error)
+bool Database::ReconnectIfLost()
 {
-    const QString text = ApplyColonRule(sql);
-    Trace(text);
-    if (!EnsureConnected(error))
+    if (settings_.engine == Engine::SQLite || inTransaction_)
         return false;
+    QSqlQuery probe(db_);
+    if (db_.isOpen() && probe.exec(QStringLiteral("select 1"))) {
+        suspect_ = false;
+        return false; // alive: the failure was the statement's own
+    }
+    probe = QSqlQuery();
+    db_.close();
+    suspect_ = !OpenHandle();
+    return !suspect_;
+}
+
+bool Database::Execute(const QString& sql, Rows* rows, QString* error)
+{
     QSqlQuery query(db_);
     query.setForwardOnly(true);
     if (!query.exec(Rewrite(sql))) {
@@ -305,6 +316,20 @@ bool Database::Run(const QString& sql, Rows* rows, QString* error)
     return true;
 }
 
+// A read outside a transaction changes nothing, so one that met a dead
+// connection is run again on a new one; a statement that may have changed
+// something is never repeated.
+bool Database::Run(const QString& sql, Rows* rows, QString* error)
+{
+    Trace(ApplyColonRule(sql));
+    if (!EnsureConnected(error))
+        return false;
+    const bool repeatable = rows && !inTransaction_;
+    if (Execute(sql, rows, error))
+        return true;
+    return repeatable && ReconnectIfLost() && Execute(sql, rows, error);
+}
+
 bool Database::SelectInto(QSqlQueryModel& model, const QString& sql, QString* error)
 {
     Trace(ApplyColonRule(sql));
@@ -312,6 +337,14 @@ bool Database::SelectInto(QSqlQueryModel& model, const QString& sql, QString* er
         model.clear();
         return false;
     }
+    const bool repeatable = !inTransaction_;
+    if (FillModel(model, sql, error))
+        return true;
+    return repeatable && ReconnectIfLost() && FillModel(model, sql, error);
+}
+
+bool Database::FillModel(QSqlQueryModel& model, const QString& sql, QString* error)
+{
     model.setQuery(Rewrite(sql), db_);
     while (!model.lastError().isValid() && model.canFetchMore())
         model.fetchMore();
@@ -334,10 +367,18 @@ bool Database::Select(const QString& sql, Rows& rows, QString* error)
     return Run(sql, &rows, error);
 }
 
+// Nothing of a transaction has reached the server before its start: a start
+// that met a dead connection is made again on a new one.
 bool Database::Transaction(QString* error)
 {
     if (!EnsureConnected(error))
         return false;
+    inTransaction_ = Begin(error) || (ReconnectIfLost() && Begin(error));
+    return inTransaction_;
+}
+
+bool Database::Begin(QString* error)
+{
     bool ok = false;
     if (settings_.engine == Engine::SQLite) {
         // Take the write lock at once: two connections that read and then
@@ -352,7 +393,6 @@ bool Database::Transaction(QString* error)
             *error = ErrorText(db_.lastError());
     }
     suspect_ = !ok;
-    inTransaction_ = ok;
     return ok;
 }
 

@@ -55,7 +55,9 @@ using Rows = std::vector<Row>;
 // statement is appended to FILE as it stands after the "::" rule, one line
 // each (a backslash written as two, line breaks as \n and \r).
 // A failed statement on a server engine makes the next call check the
-// connection and reconnect when it was lost; nothing is ever run twice.
+// connection and reconnect when it was lost. A read outside a transaction and
+// the start of a transaction that meet a lost connection are run again on a
+// new one; nothing that may have reached the server is ever run twice.
 class Database
 {
 public:
@@ -92,6 +94,12 @@ public:
 private:
     bool OpenHandle();
     bool Run(const QString& sql, Rows* rows, QString* error);
+    bool Execute(const QString& sql, Rows* rows, QString* error);
+    bool FillModel(QSqlQueryModel& model, const QString& sql, QString* error);
+    bool Begin(QString* error);
+    // After a failure outside a transaction on a server: true when the
+    // connection was found lost and is open again.
+    bool ReconnectIfLost();
     bool Fail(const QString& message, QString* error);
 
     ConnectionSettings settings_;

@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 
 #include <QFileInfo>
+#include <QSqlQueryModel>
 
 using namespace kelvaro;
 using kelvaro::test::FreshDatabase;
@@ -160,3 +161,94 @@ TEST(Connection, LostServerConnectionFailsOnceThenReconnects)
         << error.toStdString();
     EXPECT_TRUE(rows.empty());
 }
+
+namespace
+{
+
+// A database whose connection the server drops on request, as a restart does.
+class DroppedConnectionTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        KELVARO_FRESH_DATABASE_OR_SKIP(fresh, Engine::PostgreSQL, FreshDatabase::Contents::Schema);
+        QString error;
+        ASSERT_TRUE(admin.Open(fresh.settings(), &error)) << error.toStdString();
+    }
+
+    // Ends the server side of db()'s connection and waits until it is gone.
+    void Drop()
+    {
+        Rows rows;
+        QString error;
+        ASSERT_TRUE(db().Select(QStringLiteral("select pg_backend_pid() as pid"), rows, &error))
+            << error.toStdString();
+        const QString pid = rows[0].text(QStringLiteral("pid"));
+        ASSERT_TRUE(
+            admin.Select(QStringLiteral("select pg_terminate_backend(%1, 10000) as gone").arg(pid),
+                         rows, &error))
+            << error.toStdString();
+        ASSERT_EQ(rows[0].text(QStringLiteral("gone")), QStringLiteral("true"));
+    }
+
+    int Versions()
+    {
+        Rows rows;
+        EXPECT_TRUE(admin.Select(QStringLiteral("select count(*) as n from tblDBVersion"), rows));
+        return rows.empty() ? -1 : rows[0].text(QStringLiteral("n")).toInt();
+    }
+
+    Database& db() { return fresh.db(); }
+
+    FreshDatabase fresh;
+    Database admin;
+};
+
+TEST_F(DroppedConnectionTest, ReadAfterTheDropIsRunOnANewConnection)
+{
+    ASSERT_NO_FATAL_FAILURE(Drop());
+    Rows rows;
+    QString error;
+    EXPECT_TRUE(db().Select(QStringLiteral("select count(*) as n from tblDBVersion"), rows, &error))
+        << error.toStdString();
+
+    ASSERT_NO_FATAL_FAILURE(Drop());
+    QSqlQueryModel grid;
+    EXPECT_TRUE(db().SelectInto(grid, QStringLiteral("select * from tblDBVersion"), &error))
+        << error.toStdString();
+}
+
+TEST_F(DroppedConnectionTest, TransactionStartedAfterTheDropWorks)
+{
+    ASSERT_NO_FATAL_FAILURE(Drop());
+    QString error;
+    EXPECT_TRUE(db().Transaction(&error)) << error.toStdString();
+    EXPECT_TRUE(db().Exec(QStringLiteral("insert into tblDBVersion (CurVer) values ('1')"), &error))
+        << error.toStdString();
+    EXPECT_TRUE(db().Commit(&error)) << error.toStdString();
+    EXPECT_EQ(Versions(), 1);
+}
+
+// What may have reached the server is not repeated: a write, or anything
+// inside a transaction that the drop took with it.
+TEST_F(DroppedConnectionTest, StatementsThatMayHaveReachedTheServerAreNotRepeated)
+{
+    QString error;
+    ASSERT_TRUE(db().Transaction(&error)) << error.toStdString();
+    ASSERT_TRUE(
+        db().Exec(QStringLiteral("insert into tblDBVersion (CurVer) values ('1')"), &error));
+    ASSERT_NO_FATAL_FAILURE(Drop());
+    Rows rows;
+    EXPECT_FALSE(db().Select(QStringLiteral("select CurVer from tblDBVersion"), rows, &error));
+    db().Rollback();
+
+    ASSERT_NO_FATAL_FAILURE(Drop());
+    EXPECT_FALSE(
+        db().Exec(QStringLiteral("insert into tblDBVersion (CurVer) values ('2')"), &error));
+    EXPECT_EQ(Versions(), 0);
+    EXPECT_TRUE(db().Exec(QStringLiteral("insert into tblDBVersion (CurVer) values ('3')"), &error))
+        << error.toStdString();
+    EXPECT_EQ(Versions(), 1);
+}
+
+} // namespace

@@ -255,7 +255,9 @@ TEST_P(PersistenceTest, TwoWorkstationsSavingDifferentDaysKeepBoth)
     EXPECT_EQ(reloaded->Days.at(QStringLiteral("2015-03-09")).Memo[0], awkward);
 }
 
-TEST_P(PersistenceTest, LostServerConnectionFailsTheSaveAndTheNextReconnects)
+// Nothing of the save had reached the server when it found the connection
+// lost, as after a server restart: it is made on a new connection.
+TEST_P(PersistenceTest, SaveAfterALostServerConnectionWorks)
 {
     if (GetParam() == Engine::SQLite)
         GTEST_SKIP() << "only a server connection can be lost";
@@ -265,12 +267,11 @@ TEST_P(PersistenceTest, LostServerConnectionFailsTheSaveAndTheNextReconnects)
     ASSERT_TRUE(fresh.db().Select(QStringLiteral("select pg_backend_pid() as pid"), rows));
     Database other;
     ASSERT_TRUE(other.Open(fresh.settings()));
-    ASSERT_TRUE(other.Select(QStringLiteral("select pg_terminate_backend(%1)")
+    ASSERT_TRUE(other.Select(QStringLiteral("select pg_terminate_backend(%1, 10000)")
                                  .arg(rows.front().text(QStringLiteral("pid"))),
                              rows));
 
     chart->Days[QStringLiteral("2015-03-07")] = SampleDay(QStringLiteral("2015-03-07"), {});
-    EXPECT_FALSE(chart->SaveChart());
     EXPECT_TRUE(chart->SaveChart());
     auto reloaded = Open(other, patient);
     ASSERT_TRUE(reloaded->LoadChart());
