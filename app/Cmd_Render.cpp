@@ -11,6 +11,8 @@
 #include "render/DrawChartPage.h"
 #include "render/WriteChartPdf.h"
 
+#include <QImageWriter>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
@@ -91,9 +93,17 @@ int WritePage(const _TemperatureData& chart, int week, ChartPageSettings setting
     settings.OffsetPage = false;
     QImage bitmap;
     DrawChartPage(bitmap, chart, week, settings);
-    if (!bitmap.save(file, "PNG"))
-        return Fail(QStringLiteral("cannot write %1").arg(file));
-    return 0;
+    // Written aside and renamed into place: all or nothing, with the system's reason.
+    QSaveFile out(file);
+    const auto cannot = [&file](const QString& reason) {
+        return Fail(QStringLiteral("cannot write %1: %2").arg(file, reason));
+    };
+    if (!out.open(QIODevice::WriteOnly))
+        return cannot(out.errorString());
+    QImageWriter writer(&out, "PNG");
+    if (!writer.write(bitmap))
+        return cannot(writer.errorString());
+    return out.commit() ? 0 : cannot(out.errorString());
 }
 
 int WriteAllPages(const _TemperatureData& chart, ChartPageSettings settings, const QString& file)

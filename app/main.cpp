@@ -3,6 +3,7 @@
 #include "common/ProgramHome.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -33,6 +34,20 @@ int RunWindow(QApplication& app)
     return app.exec();
 }
 
+// Files named on the command line mean what they mean in the shell that typed
+// them, though the program works in its home.
+QStringList WithTypedPaths(QStringList args, const QDir& typedIn)
+{
+    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
+        if (args.at(i) == u"--in" || args.at(i) == u"--out") {
+            ++i;
+            if (!args.at(i).isEmpty())
+                args[i] = typedIn.absoluteFilePath(args.at(i));
+        }
+    }
+    return args;
+}
+
 // A headless command needs no display; only the window does.
 bool WantsWindow(int argc, char* argv[])
 {
@@ -56,7 +71,7 @@ int main(int argc, char* argv[])
     // The application's own title; window captions that contain it stay as set.
     QApplication::setApplicationDisplayName(QStringLiteral("电子体温单"));
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = WithTypedPaths(app.arguments().mid(1), QDir::current());
     QString home;
     if (args.size() >= 2 && args.first() == QLatin1String("--home")) {
         home = args.at(1);
