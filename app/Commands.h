@@ -11,5 +11,7 @@ int RunInitDbCommand(const QStringList& args);
 int RunRenderCommand(const QStringList& args);
 int RunExportCommand(const QStringList& args);
 int RunImportCommand(const QStringList& args);
+int RunBackupCommand(const QStringList& args);
+int RunCompactCommand(const QStringList& args);
 
 } // namespace kelvaro

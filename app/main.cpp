@@ -23,7 +23,9 @@ int Usage()
            " --user USER --password PW --database NAME]\n"
            "  render --serial SN (--week N --out FILE.png | --all --out FILE.pdf)\n"
            "  export --serial SN --out FILE.QDB\n"
-           "  import --serial SN --in FILE.QDB\n";
+           "  import --serial SN --in FILE.QDB\n"
+           "  backup [--mark]\n"
+           "  compact\n";
     return 2;
 }
 
@@ -90,6 +92,8 @@ int main(int argc, char* argv[])
         {QStringLiteral("render"), RunRenderCommand},
         {QStringLiteral("export"), RunExportCommand},
         {QStringLiteral("import"), RunImportCommand},
+        {QStringLiteral("backup"), RunBackupCommand},
+        {QStringLiteral("compact"), RunCompactCommand},
     };
     const auto command = commands.find(args.first());
     if (command == commands.end())
