@@ -76,6 +76,25 @@ protected:
     }
     QString KindOfEngine() const { return fresh.kind(); }
 
+    // Stores `typed` as a section name and finds it again by the same text.
+    void ExpectStoredAs(const QString& typed, const QString& stored)
+    {
+        QString error;
+        ASSERT_TRUE(
+            fresh.db().Exec(QStringLiteral("insert into tblSectionInfo (SectionName) values ('") +
+                                Quoted(typed) + QStringLiteral("')"),
+                            &error))
+            << error.toStdString();
+        Rows rows;
+        ASSERT_TRUE(fresh.db().Select(QStringLiteral("select SectionName from tblSectionInfo "
+                                                     "where SectionName='") +
+                                          Quoted(typed) + u'\'',
+                                      rows, &error))
+            << error.toStdString();
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].text(QStringLiteral("sectionname")), stored);
+    }
+
     FreshDatabase fresh;
 };
 
@@ -122,20 +141,7 @@ TEST_P(StatementEngineTest, TraceShowsTheStatementAfterTheColonRule)
 TEST_P(StatementEngineTest, TypedQuoteAndChineseTextComeBackAsTyped)
 {
     const QString typed = QStringLiteral("王'喆 \"病区\" 1::2 #3# [4] \\n 😀");
-    QString error;
-    ASSERT_TRUE(
-        fresh.db().Exec(QStringLiteral("insert into tblSectionInfo (SectionName) values ('") +
-                            Quoted(typed) + QStringLiteral("')"),
-                        &error))
-        << error.toStdString();
-    Rows rows;
-    ASSERT_TRUE(fresh.db().Select(QStringLiteral("select SectionName from tblSectionInfo where "
-                                                 "SectionName='") +
-                                      Quoted(typed) + u'\'',
-                                  rows, &error))
-        << error.toStdString();
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].text(QStringLiteral("sectionname")), typed);
+    ExpectStoredAs(typed, typed);
 }
 
 TEST_P(StatementEngineTest, TextComparesWithoutLetterCase)
@@ -169,20 +175,7 @@ TEST_P(StatementEngineTest, UncarriableTypedCharactersAreLeftOut)
         QStringLiteral("内\u0000科'\u0001\t\uFFFF") + QChar(0xD800) + QStringLiteral("\n😀\u001F");
     const QString kept = QStringLiteral("内科'\t\n😀");
     EXPECT_EQ(Quoted(typed), QStringLiteral("内科''\t\n😀"));
-    QString error;
-    ASSERT_TRUE(
-        fresh.db().Exec(QStringLiteral("insert into tblSectionInfo (SectionName) values ('") +
-                            Quoted(typed) + QStringLiteral("')"),
-                        &error))
-        << error.toStdString();
-    Rows rows;
-    ASSERT_TRUE(fresh.db().Select(QStringLiteral("select SectionName from tblSectionInfo where "
-                                                 "SectionName='") +
-                                      Quoted(typed) + u'\'',
-                                  rows, &error))
-        << error.toStdString();
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].text(QStringLiteral("SectionName")), kept);
+    ExpectStoredAs(typed, kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, StatementEngineTest, kelvaro::test::AllEngines(),
