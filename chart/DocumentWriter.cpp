@@ -1,6 +1,7 @@
 #include "chart/ChartDocument.h"
 
 #include "chart/DocumentFields.h"
+#include "common/CarriableText.h"
 #include "common/CodePage.h"
 
 #include <QStringList>
@@ -11,14 +12,6 @@ namespace kelvaro
 namespace
 {
 
-// The characters XML 1.0 allows, for one UTF-16 unit outside a surrogate pair.
-bool IsXmlChar(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) ||
-           (u >= 0xE000 && u <= 0xFFFD);
-}
-
 // & < " as entities; line ends and tabs as character references, because a
 // parser turns them into blanks inside attribute values; characters XML does
 // not allow are left out, so that the reader gives back what was written.
@@ -26,26 +19,21 @@ QString Escaped(const QString& value)
 {
     QString out;
     out.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
-            out += c;
-            out += value[++i];
-        } else if (c == u'&') {
+    for (const QChar c : CarriableText(value)) {
+        if (c == u'&')
             out += QStringLiteral("&amp;");
-        } else if (c == u'<') {
+        else if (c == u'<')
             out += QStringLiteral("&lt;");
-        } else if (c == u'"') {
+        else if (c == u'"')
             out += QStringLiteral("&quot;");
-        } else if (c == u'\n') {
+        else if (c == u'\n')
             out += QStringLiteral("&#10;");
-        } else if (c == u'\r') {
+        else if (c == u'\r')
             out += QStringLiteral("&#13;");
-        } else if (c == u'\t') {
+        else if (c == u'\t')
             out += QStringLiteral("&#9;");
-        } else if (IsXmlChar(c) && !c.isSurrogate()) {
+        else
             out += c;
-        }
     }
     return out;
 }
