@@ -1,13 +1,16 @@
 #include "app/U_Main.h"
 #include "app/U_Main_Controls.h"
 
+#include "common/ui/DialogRunner.h"
 #include "common/ui/FileDialog.h"
 #include "common/ui/MessageBox.h"
 #include "render/PrintChart.h"
+#include "render/PrintJob.h"
 #include "render/WriteChartPdf.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPrintPreviewDialog>
 #include <QProgressDialog>
 #include <QSpinBox>
 
@@ -55,8 +58,10 @@ QString JobTitle(const _TemperatureData& chart)
 
 } // namespace
 
-void TF_Main::BuildPdfMenu()
+void TF_Main::BuildPrintMenuExtras()
 {
+    connect(AddItem(AdvPopupMenu1, "NPreview", QStringLiteral("打印预览")), &QAction::triggered,
+            this, &TF_Main::PreviewPages);
     auto* pdf = Named<QMenu>(AdvPopupMenu1, "PdfMenu");
     pdf->setTitle(QStringLiteral("导出PDF"));
     AdvPopupMenu1->addMenu(pdf)->setObjectName(QStringLiteral("NPdf"));
@@ -123,6 +128,30 @@ void TF_Main::PrintAllPages()
         });
     for (size_t i = 0; i < outcome.failures.size(); ++i)
         MessageBox::Information(this, QStringLiteral("打印体温单出现错误，请重试!"));
+}
+
+// The print preview shows the pages of 打印全部页 as they would be sent, and
+// prints them from there.
+void TF_Main::PreviewPages()
+{
+    if (!ChartPrinter || !SelectChartPrinter(*ChartPrinter, PrinterName)) {
+        MessageBox::Information(this, NoPrinter);
+        return;
+    }
+    QString problem;
+    const int weeks = ChartData ? RecordedWeeks(*ChartData, NoChartData, problem) : 0;
+    if (weeks <= 0) {
+        MessageBox::Information(this, problem.isEmpty() ? NoChartData : problem);
+        return;
+    }
+    UseWholeSheet(*ChartPrinter);
+    QPrintPreviewDialog preview(ChartPrinter.get(), this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    preview.setWindowTitle(QStringLiteral("打印预览"));
+    const ChartPrintRun run{1, weeks, PrintMode == 1, PrintedPage(*this), JobTitle(*ChartData)};
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &run](QPrinter* printer) { PaintChartPages(*printer, *ChartData, run); });
+    RunModal(preview);
 }
 
 void TF_Main::ExportPdf(bool allWeeks)
