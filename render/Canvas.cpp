@@ -90,6 +90,7 @@ Canvas::Canvas(QPainter& device, int scale) : painter_(device)
     ApplyPen();
     ApplyBrush();
     font_ = QFont(TextFace());
+    font_.setStyleStrategy(QFont::NoAntialias); // measured as on screen
     font_.setPointSize(8);
     ApplyFont(font_);
 }
@@ -280,6 +281,7 @@ void Canvas::ApplyFont(const QFont& font)
     }
     QFont scaled = font;
     scaled.setPointSizeF(font.pointSizeF() * PageDpi / painter_.device()->logicalDpiY());
+    scaled.setStyleStrategy(QFont::PreferAntialias);
     painter_.setFont(scaled);
 }
 

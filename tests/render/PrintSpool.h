@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -26,9 +27,10 @@ public:
     }
     static QString Printer() { return qEnvironmentVariable("KELVARO_TEST_PRINTER"); }
 
-    // Forgets the files of earlier jobs.
+    // Forgets the files of earlier jobs, once the queue is this test's.
     static void Clear()
     {
+        HoldQueue();
         WaitUntilIdle();
         for (const QString& name : Directory().entryList({QStringLiteral("*.pdf")}, QDir::Files))
             Directory().remove(name);
@@ -112,6 +114,33 @@ public:
     }
 
 private:
+    // Test programs run side by side share the one queue: a test that prints
+    // holds it from its first Clear to its end.
+    class ReleaseAtTestEnd : public testing::EmptyTestEventListener
+    {
+    public:
+        explicit ReleaseAtTestEnd(QLockFile& lock) : lock_(lock) {}
+        void OnTestEnd(const testing::TestInfo&) override { lock_.unlock(); }
+
+    private:
+        QLockFile& lock_;
+    };
+
+    static void HoldQueue()
+    {
+        static QLockFile lock(qEnvironmentVariable("KELVARO_TEST_PDF_DIR") +
+                              QStringLiteral(".lock"));
+        static const bool releasing = [] {
+            testing::UnitTest::GetInstance()->listeners().Append(new ReleaseAtTestEnd(lock));
+            return true;
+        }();
+        Q_UNUSED(releasing);
+        if (!lock.isLocked()) {
+            lock.setStaleLockTime(0); // only a lock of a program that is gone is stale
+            lock.lock();
+        }
+    }
+
     // Black, red or blue strokes; not the paper nor a faint edge of antialiasing.
     static bool IsInk(QRgb pixel)
     {
