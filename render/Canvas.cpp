@@ -92,7 +92,7 @@ Canvas::Canvas(QPainter& device, int scale) : painter_(device)
     font_ = QFont(TextFace());
     font_.setStyleStrategy(QFont::NoAntialias); // measured as on screen
     font_.setPointSize(8);
-    ApplyFont(font_);
+    TakeFont();
 }
 
 Canvas::~Canvas()
@@ -144,19 +144,19 @@ void Canvas::SetBrushStyle(BrushStyle style)
 void Canvas::SetFontFace(const QString& face)
 {
     font_.setFamily(face);
-    ApplyFont(font_);
+    TakeFont();
 }
 
 void Canvas::SetFontSize(int points)
 {
     font_.setPointSize(points);
-    ApplyFont(font_);
+    TakeFont();
 }
 
 void Canvas::SetFontBold(bool bold)
 {
     font_.setBold(bold);
-    ApplyFont(font_);
+    TakeFont();
 }
 
 int Canvas::AverageCharWidth() const
@@ -285,9 +285,18 @@ void Canvas::ApplyFont(const QFont& font)
     painter_.setFont(scaled);
 }
 
+// The canvas's font becomes the painter's, and on a device its 96-dpi metrics
+// are kept for the many texts that follow.
+void Canvas::TakeFont()
+{
+    ApplyFont(font_);
+    if (!bitmap_)
+        deviceMetrics_.emplace(font_, PageMetricsDevice());
+}
+
 QFontMetrics Canvas::Metrics() const
 {
-    return bitmap_ ? painter_.fontMetrics() : QFontMetrics(font_, PageMetricsDevice());
+    return bitmap_ ? painter_.fontMetrics() : *deviceMetrics_;
 }
 
 QFont Canvas::FontWithFace(const QString& face) const

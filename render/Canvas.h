@@ -1,9 +1,12 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+
+#include <optional>
 
 namespace kelvaro
 {
@@ -74,6 +77,7 @@ private:
     void ApplyPen();
     void ApplyBrush();
     void ApplyFont(const QFont& font);
+    void TakeFont();
     QFontMetrics Metrics() const;
     QFont FontWithFace(const QString& face) const;
     int RunWidth(const QString& run, const QString& face) const;
@@ -87,6 +91,7 @@ private:
     QColor brushColor_ = Qt::white;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     QFont font_;
+    std::optional<QFontMetrics> deviceMetrics_;
     QColor fontColor_ = Qt::black;
     QPoint position_;
 };
