@@ -3,6 +3,7 @@
 
 #include "chart/PatientBaseInfo.h"
 #include "common/ui/FileDialog.h"
+#include "render/ChartLayout.h"
 #include "render/DrawChartPage.h"
 
 #include <QAction>
@@ -156,17 +157,18 @@ TEST_P(Printing, PrintsAllPagesAtTheSizeOfThePageOnTheSheet)
         ASSERT_EQ(jobs.size(), 1);
         EXPECT_EQ(PrintSpool::Pages(jobs.front()), 3);
         EXPECT_EQ(PrintSpool::PageSize(jobs.front()), QSizeF(595, 842));
+        const ChartLayout l(offset);
+        const int pageNumberX = l.L + 7 * l.DW + 50;
+        const int frameRight = l.W - l.R - 1;
+        const int middle = l.GraphTop() + 5;
         for (const int week : {1, 3}) {
             const QImage sheet = PrintSpool::Raster(jobs.front(), week, 100);
             const QImage page = PrintedPageOnScreen(week);
-            const int pageNumberX = 23 + offset + 7 * 96 + 50;
-            const int middle = 300;
-            EXPECT_GT(PrintSpool::LastDarkRow(page, pageNumberX), 1110);
+            EXPECT_GT(PrintSpool::LastDarkRow(page, pageNumberX), l.Yb());
             EXPECT_NEAR(PrintSpool::LastDarkRow(sheet, pageNumberX),
                         PrintSpool::LastDarkRow(page, pageNumberX), 1);
             EXPECT_NEAR(PrintSpool::FirstDarkColumn(sheet, middle),
                         PrintSpool::FirstDarkColumn(page, middle), 1);
-            const int frameRight = page.width() - 23 - 1;
             EXPECT_NEAR(PrintSpool::LastDarkRow(sheet, frameRight),
                         PrintSpool::LastDarkRow(page, frameRight), 1);
         }
