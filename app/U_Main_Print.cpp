@@ -56,6 +56,16 @@ QString JobTitle(const _TemperatureData& chart)
     return QStringLiteral("体温单-%1").arg(chart.SerialNumber);
 }
 
+// A long run of pages shows how far it is, and 取消 stops it.
+ChartPrintProgress ShownIn(QProgressDialog& progress)
+{
+    progress.setWindowModality(Qt::WindowModal);
+    return [&progress](int pagesDone) {
+        progress.setValue(pagesDone);
+        return !progress.wasCanceled();
+    };
+}
+
 } // namespace
 
 void TF_Main::BuildPrintMenuExtras()
@@ -118,14 +128,10 @@ void TF_Main::PrintAllPages()
     }
     QProgressDialog progress(QStringLiteral("正在打印体温单..."), QStringLiteral("取消"), 0, weeks,
                              this);
-    progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     const ChartPrintRun run{1, weeks, PrintMode == 1, PrintedPage(*this), JobTitle(*ChartData)};
     const ChartPrintOutcome outcome =
-        PrintChartPages(*ChartPrinter, *ChartData, run, [&progress](int pagesDone) {
-            progress.setValue(pagesDone);
-            return !progress.wasCanceled();
-        });
+        PrintChartPages(*ChartPrinter, *ChartData, run, ShownIn(progress));
     for (size_t i = 0; i < outcome.failures.size(); ++i)
         MessageBox::Information(this, QStringLiteral("打印体温单出现错误，请重试!"));
 }
@@ -172,10 +178,13 @@ void TF_Main::ExportPdf(bool allWeeks)
                QStringLiteral("%1 %2").arg(ChartData->SerialNumber, ChartData->Name)});
     if (file.isEmpty())
         return;
+    // Cancelled, the export leaves no file and needs no message.
+    QProgressDialog progress(QStringLiteral("正在导出PDF..."), QStringLiteral("取消"), 0,
+                             last - first + 1, this);
     QString error;
-    if (WriteChartPdf(*ChartData, first, last, PrintedPage(*this), file, &error))
+    if (WriteChartPdf(*ChartData, first, last, PrintedPage(*this), file, &error, ShownIn(progress)))
         MessageBox::Information(this, QStringLiteral("PDF导出成功!"));
-    else
+    else if (!progress.wasCanceled())
         MessageBox::Information(this, QStringLiteral("导出PDF出现错误，错误原因：") + error);
 }
 
