@@ -42,9 +42,8 @@ struct ChartPrintOutcome {
 using ChartPrintProgress = std::function<bool(int pagesDone)>;
 
 // Draws each page at the whole-number scale of the printer's resolution onto the
-// top-left corner of a sheet. A failure aborts
-// the job it happened in; a failed one-job run ends there, a job-a-page run goes
-// on with the next page.
+// top-left corner of a sheet. A failure aborts the job it happened in; a failed
+// one-job run ends there, a job-a-page run goes on with the next page.
 ChartPrintOutcome PrintChartPages(QPrinter& printer, const _TemperatureData& chart,
                                   const ChartPrintRun& run,
                                   const ChartPrintProgress& progress = {});
