@@ -11,10 +11,13 @@
 #include "render/DrawChartPage.h"
 #include "render/WriteChartPdf.h"
 
+#include <QElapsedTimer>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <csignal>
+#include <memory>
 #include <optional>
 
 namespace kelvaro
@@ -106,6 +109,55 @@ int WritePage(const _TemperatureData& chart, int week, ChartPageSettings setting
     return out.commit() ? 0 : cannot(out.errorString());
 }
 
+constexpr qint64 ProgressEveryMs = 1000;
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void StopWriting(int)
+{
+    interrupted = 1;
+}
+
+// While a PDF is written, Ctrl+C (or a polite kill) stops it between two pages,
+// so that the unfinished file is removed instead of left behind.
+class InterruptStopsWriting
+{
+public:
+    InterruptStopsWriting()
+    {
+        interrupted = 0;
+        previousInt_ = std::signal(SIGINT, StopWriting);
+        previousTerm_ = std::signal(SIGTERM, StopWriting);
+    }
+    ~InterruptStopsWriting()
+    {
+        std::signal(SIGINT, previousInt_);
+        std::signal(SIGTERM, previousTerm_);
+    }
+    InterruptStopsWriting(const InterruptStopsWriting&) = delete;
+    InterruptStopsWriting& operator=(const InterruptStopsWriting&) = delete;
+
+private:
+    void (*previousInt_)(int);
+    void (*previousTerm_)(int);
+};
+
+// Tells the pages done on stderr once a second when the writing takes long;
+// false once interrupted.
+ChartPrintProgress ReportProgress(int pages)
+{
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto lastReport = std::make_shared<qint64>(0);
+    return [pages, clock, lastReport](int done) {
+        if (clock->elapsed() - *lastReport >= ProgressEveryMs) {
+            *lastReport = clock->elapsed();
+            QTextStream(stderr) << "kelvaro: " << done << " of " << pages << " pages written\n";
+        }
+        return interrupted == 0;
+    };
+}
+
 int WriteAllPages(const _TemperatureData& chart, ChartPageSettings settings, const QString& file)
 {
     bool datesOk = true;
@@ -118,9 +170,12 @@ int WriteAllPages(const _TemperatureData& chart, ChartPageSettings settings, con
     settings.Offset = ConfigNumber(QStringLiteral("Offset"));
     settings.TitleOffset = ConfigNumber(QStringLiteral("TitleOffset"));
     QString error;
-    if (!WriteChartPdf(chart, pages, settings, file, &error))
-        return Fail(QStringLiteral("cannot write %1: %2").arg(file, error));
-    return 0;
+    const InterruptStopsWriting interruptible;
+    if (WriteChartPdf(chart, 1, pages, settings, file, &error, ReportProgress(pages)))
+        return 0;
+    if (interrupted)
+        return Fail(QStringLiteral("interrupted; %1 not written").arg(file));
+    return Fail(QStringLiteral("cannot write %1: %2").arg(file, error));
 }
 
 } // namespace

@@ -45,6 +45,10 @@ public:
     explicit TF_Main(QWidget* parent = nullptr);
     ~TF_Main() override;
 
+    // The step of start-up that makes the screen bitmap, the printer object and
+    // the chart manager.
+    void CreateChartResources();
+
     QString DatabaseKind;
     QString HospitalName;
     QString ServerName, DBUser, DBPassword, DBName;
@@ -186,7 +190,6 @@ private:
     void SetDefaultDates();
     void TakeLocalSettings();
     void LoadSystemParameters();
-    void CreateChartResources();
     void WarnWithoutPrinter();
     void EndProgram();
     ConnectionSettings ServerSettings() const;
@@ -224,10 +227,11 @@ private:
     void OpenRegistration(const std::optional<QString>& contentID);
     QSqlQueryModel* PatientListModel = nullptr;
 
-    // Printing: the print menu's commands and its PDF export.
-    void BuildPdfMenu();
+    // Printing: the print menu's commands, its preview and its PDF export.
+    void BuildPrintMenuExtras();
     void PrintCurrentPage();
     void PrintAllPages();
+    void PreviewPages();
     void ExportPdf(bool allWeeks);
 };
 

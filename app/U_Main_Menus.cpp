@@ -20,7 +20,7 @@ void TF_Main::BuildMenus()
     AdvPopupMenu1 = Named<QMenu>(this, "AdvPopupMenu1");
     N1 = AddItem(AdvPopupMenu1, "N1", QStringLiteral("打印当前页"));
     N2 = AddItem(AdvPopupMenu1, "N2", QStringLiteral("打印全部页"));
-    BuildPdfMenu();
+    BuildPrintMenuExtras();
 
     AdvPopupMenu2 = Named<QMenu>(this, "AdvPopupMenu2");
     N3 = AddItem(AdvPopupMenu2, "N3", QStringLiteral("科室信息"));

@@ -1,13 +1,16 @@
 #include "app/U_Main.h"
 #include "app/U_Main_Controls.h"
 
+#include "common/ui/DialogRunner.h"
 #include "common/ui/FileDialog.h"
 #include "common/ui/MessageBox.h"
 #include "render/PrintChart.h"
+#include "render/PrintJob.h"
 #include "render/WriteChartPdf.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPrintPreviewDialog>
 #include <QProgressDialog>
 #include <QSpinBox>
 
@@ -53,10 +56,22 @@ QString JobTitle(const _TemperatureData& chart)
     return QStringLiteral("体温单-%1").arg(chart.SerialNumber);
 }
 
+// A long run of pages shows how far it is, and 取消 stops it.
+ChartPrintProgress ShownIn(QProgressDialog& progress)
+{
+    progress.setWindowModality(Qt::WindowModal);
+    return [&progress](int pagesDone) {
+        progress.setValue(pagesDone);
+        return !progress.wasCanceled();
+    };
+}
+
 } // namespace
 
-void TF_Main::BuildPdfMenu()
+void TF_Main::BuildPrintMenuExtras()
 {
+    connect(AddItem(AdvPopupMenu1, "NPreview", QStringLiteral("打印预览")), &QAction::triggered,
+            this, &TF_Main::PreviewPages);
     auto* pdf = Named<QMenu>(AdvPopupMenu1, "PdfMenu");
     pdf->setTitle(QStringLiteral("导出PDF"));
     AdvPopupMenu1->addMenu(pdf)->setObjectName(QStringLiteral("NPdf"));
@@ -113,16 +128,36 @@ void TF_Main::PrintAllPages()
     }
     QProgressDialog progress(QStringLiteral("正在打印体温单..."), QStringLiteral("取消"), 0, weeks,
                              this);
-    progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     const ChartPrintRun run{1, weeks, PrintMode == 1, PrintedPage(*this), JobTitle(*ChartData)};
     const ChartPrintOutcome outcome =
-        PrintChartPages(*ChartPrinter, *ChartData, run, [&progress](int pagesDone) {
-            progress.setValue(pagesDone);
-            return !progress.wasCanceled();
-        });
+        PrintChartPages(*ChartPrinter, *ChartData, run, ShownIn(progress));
     for (size_t i = 0; i < outcome.failures.size(); ++i)
         MessageBox::Information(this, QStringLiteral("打印体温单出现错误，请重试!"));
+}
+
+// The print preview shows the pages of 打印全部页 as they would be sent, and
+// prints them from there.
+void TF_Main::PreviewPages()
+{
+    if (!ChartPrinter || !SelectChartPrinter(*ChartPrinter, PrinterName)) {
+        MessageBox::Information(this, NoPrinter);
+        return;
+    }
+    QString problem;
+    const int weeks = ChartData ? RecordedWeeks(*ChartData, NoChartData, problem) : 0;
+    if (weeks <= 0) {
+        MessageBox::Information(this, problem.isEmpty() ? NoChartData : problem);
+        return;
+    }
+    UseWholeSheet(*ChartPrinter);
+    QPrintPreviewDialog preview(ChartPrinter.get(), this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    preview.setWindowTitle(QStringLiteral("打印预览"));
+    const ChartPrintRun run{1, weeks, PrintMode == 1, PrintedPage(*this), JobTitle(*ChartData)};
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &run](QPrinter* printer) { PaintChartPages(*printer, *ChartData, run); });
+    RunModal(preview);
 }
 
 void TF_Main::ExportPdf(bool allWeeks)
@@ -143,10 +178,13 @@ void TF_Main::ExportPdf(bool allWeeks)
                QStringLiteral("%1 %2").arg(ChartData->SerialNumber, ChartData->Name)});
     if (file.isEmpty())
         return;
+    // Cancelled, the export leaves no file and needs no message.
+    QProgressDialog progress(QStringLiteral("正在导出PDF..."), QStringLiteral("取消"), 0,
+                             last - first + 1, this);
     QString error;
-    if (WriteChartPdf(*ChartData, first, last, PrintedPage(*this), file, &error))
+    if (WriteChartPdf(*ChartData, first, last, PrintedPage(*this), file, &error, ShownIn(progress)))
         MessageBox::Information(this, QStringLiteral("PDF导出成功!"));
-    else
+    else if (!progress.wasCanceled())
         MessageBox::Information(this, QStringLiteral("导出PDF出现错误，错误原因：") + error);
 }
 

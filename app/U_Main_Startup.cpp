@@ -172,7 +172,7 @@ void TF_Main::CreateChartResources()
 {
     ChartBitmap = QImage(kEmptyPage, QImage::Format_RGB32);
     ChartBitmap.fill(Qt::white);
-    ChartPrinter = std::make_unique<QPrinter>();
+    ChartPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     ChartData = std::make_unique<_TemperatureData>(&DBConnect);
     ChartData->Title = ScrambledChartTitle(HospitalName);
     ChartData->DatabaseKind = DatabaseKind;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -85,7 +86,10 @@ int main(int argc, char* argv[])
     const QString file = dir.filePath(QStringLiteral("chart.pdf"));
     timer.restart();
     const bool written = WriteChartPdf(chart, chart.WeekCount(), {2, 40, 10, true}, file);
-    out << "write " << chart.WeekCount() << " pages to PDF: " << timer.elapsed() << " ms"
-        << (written ? "" : " (failed)") << "\n";
+    const qint64 elapsed = timer.elapsed();
+    out << chart.WeekCount() << "-page PDF: " << elapsed << " ms" << (written ? "" : " (failed)")
+        << "\n";
+    out << chart.WeekCount()
+        << "-page PDF size: " << QString::number(QFileInfo(file).size() / 1e6, 'f', 2) << " MB\n";
     return written ? 0 : 1;
 }

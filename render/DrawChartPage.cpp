@@ -22,6 +22,19 @@ void DrawBlankPage(ChartPage& page)
     canvas.SetPenWidth(1);
 }
 
+void DrawPage(Canvas& canvas, const _TemperatureData& chart, int week,
+              const ChartPageSettings& settings)
+{
+    ChartPage page(canvas, chart, week, settings);
+    DrawBlankPage(page);
+    DrawPageTitle(page);
+    DrawRowLabels(page);
+    DrawChartGrid(page);
+    DrawVitalSigns(page);
+    DrawGraphTexts(page);
+    DrawLowerRows(page);
+}
+
 } // namespace
 
 void DrawChartPage(QImage& bitmap, const _TemperatureData& chart, int week,
@@ -33,14 +46,16 @@ void DrawChartPage(QImage& bitmap, const _TemperatureData& chart, int week,
     if (bitmap.size() != QSize(layout.W, layout.H))
         bitmap = QImage(layout.W, layout.H, QImage::Format_RGB32);
     Canvas canvas(bitmap);
-    ChartPage page(canvas, chart, week, settings);
-    DrawBlankPage(page);
-    DrawPageTitle(page);
-    DrawRowLabels(page);
-    DrawChartGrid(page);
-    DrawVitalSigns(page);
-    DrawGraphTexts(page);
-    DrawLowerRows(page);
+    DrawPage(canvas, chart, week, settings);
+}
+
+void DrawChartPage(QPainter& device, int scale, const _TemperatureData& chart, int week,
+                   const ChartPageSettings& settings)
+{
+    if (chart.PatientID.isEmpty())
+        return;
+    Canvas canvas(device, scale);
+    DrawPage(canvas, chart, week, settings);
 }
 
 } // namespace kelvaro

@@ -42,6 +42,14 @@ template <typename Pixel> void Walk(int from, int to, double start, double slope
 
 void DrawSmoothLine(Canvas& canvas, QPoint p1, QPoint p2, const QColor& color)
 {
+    if (!canvas.HasPixels()) {
+        // The same two pixels wide line as a stroke, through the middle of the
+        // pixels the bitmap walk paints along its main axis.
+        const bool mostlyHorizontal = std::abs(p2.x() - p1.x()) > std::abs(p2.y() - p1.y());
+        const QPointF middle = mostlyHorizontal ? QPointF(0.5, 0) : QPointF(0, 0.5);
+        canvas.Stroke(p1 + middle, p2 + middle, color, 2);
+        return;
+    }
     const int dx = p2.x() - p1.x();
     const int dy = p2.y() - p1.y();
     if (std::abs(dx) > std::abs(dy)) {

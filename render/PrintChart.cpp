@@ -1,7 +1,7 @@
 #include "render/PrintChart.h"
 
-#include "render/PrintBitmap.h"
 #include "render/PrintJob.h"
+#include "render/PrintScale.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -11,12 +11,6 @@ namespace kelvaro
 
 namespace
 {
-
-void PrintPage(PrintJob& job, const QImage& page)
-{
-    const int scale = PrintScale(job.Painter().device()->logicalDpiX());
-    PrintBitmap(job.Painter(), page, 0, 0, scale, scale);
-}
 
 bool Continue(const ChartPrintProgress& progress, int pagesDone)
 {
@@ -33,7 +27,6 @@ void PrintOneJob(QPrinter& printer, const _TemperatureData& chart, const ChartPr
         outcome.failures.push_back({run.first, error});
         return;
     }
-    QImage bitmap;
     for (int page = run.first; page <= run.last; ++page) {
         if (!Continue(progress, page - run.first)) {
             outcome.cancelled = true;
@@ -43,8 +36,7 @@ void PrintOneJob(QPrinter& printer, const _TemperatureData& chart, const ChartPr
             outcome.failures.push_back({page, error});
             return;
         }
-        DrawChartPage(bitmap, chart, page, run.settings);
-        PrintPage(job, bitmap);
+        DrawPrintedPage(job.Painter(), chart, page, run.settings);
     }
     if (!job.End(&error))
         outcome.failures.push_back({run.last, error});
@@ -53,20 +45,18 @@ void PrintOneJob(QPrinter& printer, const _TemperatureData& chart, const ChartPr
 void PrintJobPerPage(QPrinter& printer, const _TemperatureData& chart, const ChartPrintRun& run,
                      const ChartPrintProgress& progress, ChartPrintOutcome& outcome)
 {
-    QImage bitmap;
     for (int page = run.first; page <= run.last; ++page) {
         if (!Continue(progress, page - run.first)) {
             outcome.cancelled = true;
             return;
         }
-        DrawChartPage(bitmap, chart, page, run.settings);
         PrintJob job(printer);
         QString error;
         if (!job.Begin(run.title, &error)) {
             outcome.failures.push_back({page, error});
             continue;
         }
-        PrintPage(job, bitmap);
+        DrawPrintedPage(job.Painter(), chart, page, run.settings);
         if (!job.End(&error))
             outcome.failures.push_back({page, error});
     }
@@ -86,6 +76,17 @@ bool SelectChartPrinter(QPrinter& printer, const QString& name)
         chosen = installed.front();
     printer.setPrinterName(chosen);
     return true;
+}
+
+void PaintChartPages(QPrinter& printer, const _TemperatureData& chart, const ChartPrintRun& run)
+{
+    UseWholeSheet(printer);
+    QPainter painter(&printer);
+    for (int page = run.first; page <= run.last; ++page) {
+        if (page > run.first)
+            printer.newPage();
+        DrawPrintedPage(painter, chart, page, run.settings);
+    }
 }
 
 ChartPrintOutcome PrintChartPages(QPrinter& printer, const _TemperatureData& chart,

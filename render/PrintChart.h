@@ -41,12 +41,15 @@ struct ChartPrintOutcome {
 // one job is aborted, or no further page job is begun.
 using ChartPrintProgress = std::function<bool(int pagesDone)>;
 
-// Draws each page as printed and stretches it by the whole-number scale of the
-// printer's resolution onto the top-left corner of a sheet. A failure aborts
-// the job it happened in; a failed one-job run ends there, a job-a-page run goes
-// on with the next page.
+// Draws each page at the whole-number scale of the printer's resolution onto the
+// top-left corner of a sheet. A failure aborts the job it happened in; a failed
+// one-job run ends there, a job-a-page run goes on with the next page.
 ChartPrintOutcome PrintChartPages(QPrinter& printer, const _TemperatureData& chart,
                                   const ChartPrintRun& run,
                                   const ChartPrintProgress& progress = {});
+
+// Paints the pages of a run onto the printer as its jobs would carry them, one
+// sheet each, with no job of its own: what the print preview shows.
+void PaintChartPages(QPrinter& printer, const _TemperatureData& chart, const ChartPrintRun& run);
 
 } // namespace kelvaro

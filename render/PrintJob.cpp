@@ -27,6 +27,13 @@ QString SpoolFile(const QTemporaryDir& spool)
 
 } // namespace
 
+void UseWholeSheet(QPrinter& printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    printer.setPageLayout(layout);
+}
+
 PrintJob::PrintJob(QPrinter& printer) : printer_(printer) {}
 
 PrintJob::~PrintJob()
@@ -44,10 +51,7 @@ bool PrintJob::Begin(const QString& title, QString* error)
     }
     title_ = title;
     printer_.setDocName(title);
-    // Sheets start at the top-left corner of the printable area.
-    QPageLayout layout = printer_.pageLayout();
-    layout.setMargins(layout.minimumMargins());
-    printer_.setPageLayout(layout);
+    UseWholeSheet(printer_);
     printer_.setOutputFileName(SpoolFile(*spool_));
     if (!painter_.begin(&printer_)) {
         printer_.setOutputFileName(QString());

@@ -10,6 +10,10 @@ class QPrinter;
 namespace kelvaro
 {
 
+// Sheets start at the top-left corner of the printable area: no margins beyond
+// what the printer cannot print.
+void UseWholeSheet(QPrinter& printer);
+
 // One print job on a CUPS printer. The pages are painted in the printer's page
 // layout into a spool file of our own and handed to the scheduler only by End,
 // so that an aborted job prints nothing and a refused one is reported.

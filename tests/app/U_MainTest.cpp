@@ -153,7 +153,7 @@ TEST(MainWindow, EveryNamedControlHasItsCaption)
 TEST(MainWindow, MenusHoldTheirItemsInOrder)
 {
     const TF_Main window;
-    EXPECT_EQ(ItemNames(window.AdvPopupMenu1), QStringList({"N1", "N2", "NPdf"}));
+    EXPECT_EQ(ItemNames(window.AdvPopupMenu1), QStringList({"N1", "N2", "NPreview", "NPdf"}));
     EXPECT_EQ(ItemNames(window.AdvPopupMenu2),
               QStringList({"N3", "N4", "N10", "N14", "N6", "N9", "N7", "N5"}));
     EXPECT_EQ(ItemNames(window.AdvPopupMenu3), QStringList({"N8", "N11", "N12", "N13"}));

@@ -59,6 +59,49 @@ TEST_F(LowerRows, WritesTheDailyValuesInTheirRows)
     EXPECT_TRUE(TextAt(left + 3, RowTextY(0), day.GMYW)); // runs on into the next column
 }
 
+// Separate specks of black inside `area`; pixels touching at a side or a corner
+// belong to one.
+int InkSpecks(const QImage& image, const QRect& area)
+{
+    std::vector<bool> seen(size_t(area.width() * area.height()));
+    const auto fresh = [&](QPoint p) {
+        const size_t at = size_t((p.y() - area.top()) * area.width() + p.x() - area.left());
+        if (!area.contains(p) || seen[at] || image.pixelColor(p) != Qt::black)
+            return false;
+        seen[at] = true;
+        return true;
+    };
+    int specks = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (!fresh({x, y}))
+                continue;
+            ++specks;
+            std::vector<QPoint> open{{x, y}};
+            while (!open.empty()) {
+                const QPoint p = open.back();
+                open.pop_back();
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (fresh(p + QPoint(dx, dy)))
+                            open.push_back(p + QPoint(dx, dy));
+            }
+        }
+    }
+    return specks;
+}
+
+// The reference mark of the stool and urine rows keeps its four dots beside the
+// cross at 8 points: specks apart from the cross (one dot may touch it at a
+// corner), not the one blot of a plain ×.
+TEST_F(LowerRows, DrawsTheReferenceMarkWithItsFourDots)
+{
+    Day(FirstDay).DBCS = QStringLiteral("※");
+    Draw();
+    const QRect cell(l.DayLeft(0) + l.DW / 2 - 2 * l.AW, RowTextY(3), 2 * l.AW + 6, l.TH);
+    EXPECT_GE(InkSpecks(page, cell), 4);
+}
+
 TEST_F(LowerRows, DrawsTheLegendAndThePageNumberBelowTheFrame)
 {
     Draw(12);

@@ -1,8 +1,8 @@
 #include "render/PrintChart.h"
 #include "PageFixture.h"
 #include "PrintSpool.h"
-#include "render/PrintBitmap.h"
 
+#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -24,46 +24,69 @@ protected:
     QPrinter printer{QPrinter::HighResolution};
 };
 
-// The first column from the left, and the last row from the top, darker than
-// mid grey along a line through the page.
-int FirstDarkColumn(const QImage& image, int y)
-{
-    for (int x = 0; x < image.width(); ++x)
-        if (qGray(image.pixel(x, y)) < 128)
-            return x;
-    return -1;
-}
+struct Sheet {
+    int dpi;
+    QPageSize::PageSizeId paper;
+    QSizeF points; // of the sheet
+};
 
-int LastDarkRow(const QImage& image, int x)
+class PrintedSheet : public PrintChart, public testing::WithParamInterface<Sheet>
 {
-    for (int y = image.height() - 1; y >= 0; --y)
-        if (qGray(image.pixel(x, y)) < 128)
-            return y;
-    return -1;
-}
+};
 
-TEST_F(PrintChart, LandsAtTheTopLeftOfTheSheetAtTheWholeNumberScaleWithTheOffset)
+// Whatever the resolution, a page pixel is a whole number of dots that comes to
+// one pixel of the sheet seen at 100 dots an inch: the page lands at the top-left
+// corner of the sheet in its screen size, moved right by the offset.
+TEST_P(PrintedSheet, TakesThePageAtItsSizeFromTheTopLeftCornerWithTheOffset)
 {
+    const Sheet c = GetParam();
+    printer.setResolution(c.dpi);
+    printer.setPageSize(QPageSize(c.paper));
     settings = {2, 40, 20, true};
     const ChartPrintOutcome outcome =
         PrintChartPages(printer, chart, {1, 1, true, settings, QStringLiteral("placement")});
     ASSERT_TRUE(outcome.failures.empty()) << outcome.failures.front().reason.toStdString();
     const QStringList jobs = PrintSpool::Jobs();
     ASSERT_EQ(jobs.size(), 1);
+    EXPECT_EQ(PrintSpool::PageSize(jobs.front()), c.points);
 
-    // At 96 dots an inch one page pixel stretched by the exact ratio of the
-    // resolutions is one dot of the sheet; the whole-number scale draws it
-    // smaller when that ratio is not whole (12 of 12.5 at 1200 dots an inch).
-    const QImage sheet = PrintSpool::Raster(jobs.front(), 1, 96);
+    const QImage sheet = PrintSpool::Raster(jobs.front(), 1, 100);
     ASSERT_FALSE(sheet.isNull());
-    const double ratio = PrintScale(printer.resolution()) * 96.0 / printer.resolution();
     Draw();
-    const int middle = 600;
-    EXPECT_NEAR(FirstDarkColumn(sheet, middle), FirstDarkColumn(page, middle) * ratio, 1);
-    EXPECT_NEAR(LastDarkRow(sheet, 400), LastDarkRow(page, 400) * ratio, 1);
+    const int middle = l.GraphTop() + 5;
+    EXPECT_NEAR(PrintSpool::FirstDarkColumn(sheet, middle),
+                PrintSpool::FirstDarkColumn(page, middle), 1);
+    // The right-hand frame is on the sheet where the page has it.
+    const int frameRight = l.W - l.R - 1;
+    EXPECT_NEAR(PrintSpool::FirstDarkColumn(sheet.mirrored(true, false), middle),
+                PrintSpool::FirstDarkColumn(page.mirrored(true, false), middle) +
+                    (sheet.width() - page.width()),
+                1);
+    EXPECT_FALSE(PrintSpool::DarkRows(sheet, frameRight).empty());
     settings.Offset = 0;
     Draw();
-    EXPECT_NEAR(FirstDarkColumn(sheet, middle), (FirstDarkColumn(page, middle) + 40) * ratio, 1);
+    EXPECT_NEAR(PrintSpool::FirstDarkColumn(sheet, middle),
+                PrintSpool::FirstDarkColumn(page, middle) + 40, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, PrintedSheet,
+                         testing::Values(Sheet{300, QPageSize::A4, {595, 842}},
+                                         Sheet{600, QPageSize::A4, {595, 842}},
+                                         Sheet{1200, QPageSize::A4, {595, 842}},
+                                         Sheet{600, QPageSize::Letter, {612, 792}}));
+
+// The sheet is as long as the page: the legend and the page number stand below
+// the frame on A4.
+TEST_F(PrintChart, KeepsTheLegendAndPageNumberOnAnA4Sheet)
+{
+    ASSERT_TRUE(PrintChartPages(printer, chart, {1, 1, true, settings, QStringLiteral("legend")})
+                    .failures.empty());
+    const QImage sheet = PrintSpool::Raster(PrintSpool::Jobs().front(), 1, 100);
+    Draw();
+    const int pageNumberX = l.L + 7 * l.DW + 50;
+    ASSERT_GT(PrintSpool::LastDarkRow(page, pageNumberX), l.Yb());
+    EXPECT_NEAR(PrintSpool::LastDarkRow(sheet, pageNumberX),
+                PrintSpool::LastDarkRow(page, pageNumberX), 1);
 }
 
 struct CancelCase {

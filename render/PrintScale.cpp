@@ -1,0 +1,24 @@
+#include "render/PrintScale.h"
+
+namespace kelvaro
+{
+
+namespace
+{
+
+constexpr int ScreenDpi = 96;
+
+} // namespace
+
+int PrintScale(int deviceDpi)
+{
+    return deviceDpi / ScreenDpi;
+}
+
+void DrawPrintedPage(QPainter& device, const _TemperatureData& chart, int week,
+                     const ChartPageSettings& settings)
+{
+    DrawChartPage(device, PrintScale(device.device()->logicalDpiX()), chart, week, settings);
+}
+
+} // namespace kelvaro
