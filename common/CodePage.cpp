@@ -13,16 +13,22 @@ namespace
 constexpr const char* codePageName = "GB18030";
 }
 
+// The converters reserve room for the longest possible result (four bytes a
+// character one way); a chart document keeps only what it uses.
 QByteArray ToCodePage(const QString& text)
 {
     QStringEncoder encoder(codePageName);
-    return encoder.encode(text);
+    QByteArray bytes = encoder.encode(text);
+    bytes.squeeze();
+    return bytes;
 }
 
 QString FromCodePage(const QByteArray& bytes)
 {
     QStringDecoder decoder(codePageName);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    text.squeeze();
+    return text;
 }
 
 void UseCodePageForXml()

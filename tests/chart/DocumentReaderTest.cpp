@@ -83,6 +83,7 @@ TEST(DocumentReader, DropsCharactersXmlCannotHoldButKeepsTheRest)
 TEST(DocumentReader, RejectsWithEmptyMap)
 {
     const QByteArray wellFormedDay = Document(Day("2015-03-02", Slot("x")));
+    const QString twoDays = Day("2015-03-02", Slot("x")) + Day("2015-03-03", Slot("y"));
     const struct {
         const char* what;
         QByteArray text;
@@ -92,6 +93,11 @@ TEST(DocumentReader, RejectsWithEmptyMap)
         {"other patient", EmptyDocument("P2", "S1")},
         {"other admission", Document(Day("2015-03-02", Slot("x")), "S2")},
         {"identity differing in case", EmptyDocument("p1", "S1")},
+        // Read as it is parsed, a text broken after its days is still no document.
+        {"cut after two days", Document(twoDays).chopped(3)},
+        {"rubbish after the root", Document(twoDays) + "<Root>"},
+        {"repeated day, then broken", Document(twoDays + Day("2015-03-02", "")).chopped(3)},
+        {"no days, then broken", EmptyDocument("P1", "S1") + "<"},
     };
     for (const auto& c : cases) {
         TemperatureDataMap days{{"stale", {}}};
