@@ -134,4 +134,15 @@ bool DocumentReader(const QByteArray& text, const QString& patientId, const QStr
     return whole;
 }
 
+bool HasMoreDaysThan(const QByteArray& text, qsizetype limit)
+{
+    DayNodes nodes(text);
+    qsizetype count = 0;
+    while (nodes.Next(false)) {
+        if (++count > limit)
+            return true;
+    }
+    return false;
+}
+
 } // namespace kelvaro

@@ -232,3 +232,18 @@ TEST(DocumentReader, DecodesCharactersBeyondGb2312)
     ASSERT_TRUE(DocumentReader(text, "P1", "S1", days));
     EXPECT_EQ(days.at("d").Memo[0], QStringLiteral("喆"));
 }
+
+TEST(DocumentReader, CountsDaysAsItReadsThem)
+{
+    // A comment and layout are no days; an element of any name is one.
+    const QByteArray text =
+        Document(QStringLiteral("<!-- note -->") + Day("2015-03-02", "") +
+                 QStringLiteral("\n\t\t") + Day("2015-03-03", "") + QStringLiteral("<Other/>"));
+    TemperatureDataMap days;
+    ASSERT_TRUE(DocumentReader(text, "P1", "S1", days));
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_TRUE(HasMoreDaysThan(text, 2));
+    EXPECT_FALSE(HasMoreDaysThan(text, 3));
+    EXPECT_FALSE(HasMoreDaysThan(EmptyDocument("P1", "S1"), 0));
+    EXPECT_FALSE(HasMoreDaysThan(QByteArray(), 0));
+}
