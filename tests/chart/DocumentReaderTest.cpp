@@ -247,3 +247,28 @@ TEST(DocumentReader, CountsDaysAsItReadsThem)
     EXPECT_FALSE(HasMoreDaysThan(EmptyDocument("P1", "S1"), 0));
     EXPECT_FALSE(HasMoreDaysThan(QByteArray(), 0));
 }
+
+// Every character XML can hold, in memos: libxml2 and Qt once disagreed on
+// 43 of them (龴 U+9FB4, ︐ U+FE10, some private-use ones), so that a chart
+// with one of them written in could no longer be read.
+TEST(DocumentReader, EveryCharacterReadsBackAsWritten)
+{
+    QString all;
+    for (char32_t c = 1; c <= 0x10FFFF; ++c) {
+        if (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+            (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000)
+            all += QString::fromUcs4(&c, 1);
+    }
+    TemperatureDataMap days;
+    const qsizetype perDay = 6 * 4096;
+    for (qsizetype start = 0; start < all.size(); start += perDay) {
+        const QString date = QStringLiteral("d%1").arg(start, 8, 10, QLatin1Char('0'));
+        TemperatureData& day = days[date];
+        day.Date = date;
+        for (int slot = 0; slot < SlotCount; ++slot)
+            day.Memo[slot] = all.mid(start + slot * 4096, 4096);
+    }
+    TemperatureDataMap read;
+    ASSERT_TRUE(DocumentReader(DocumentWriter("P1", "S1", days), "P1", "S1", read));
+    EXPECT_TRUE(read == days);
+}
