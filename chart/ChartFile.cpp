@@ -39,6 +39,7 @@ bool ReadChartText(const QString& path, QByteArray& text, QString& error)
         return false;
     }
     if (file.size() <= MaxChartFileBytes) {
+        text.reserve(file.size());
         QByteArray piece;
         while (text.size() <= MaxChartFileBytes && !(piece = file.read(1 << 20)).isEmpty())
             text += piece;
