@@ -35,6 +35,7 @@ QTextStream out(stdout);
 
 const QDate admission(2015, 1, 1);
 const QString serialNumber = QStringLiteral("800001");
+constexpr int eightYears = 2922; // days
 
 // A day as a long stay fills it: every slot measured, the daily rows written,
 // an event now and then, one log entry.
@@ -149,7 +150,7 @@ Run RunProgram(const QStringList& args)
 int DayCount(const QStringList& args)
 {
     const qsizetype at = args.indexOf(QStringLiteral("--days"));
-    return at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : 2922;
+    return at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : eightYears;
 }
 
 void Report(const char* what, const Run& run)
@@ -189,7 +190,9 @@ int main(int argc, char* argv[])
     const Run import =
         RunProgram(inHome + QStringList{QStringLiteral("import"), QStringLiteral("--serial"),
                                         serialNumber, QStringLiteral("--in"), file});
-    out << QStringLiteral("8-year chart peak: %1 MiB\n").arg(import.peakMiB, 0, 'f', 1);
+    const QString chart = days == eightYears ? QStringLiteral("8-year chart")
+                                             : QStringLiteral("%1-day chart").arg(days);
+    out << QStringLiteral("%1 peak: %2 MiB\n").arg(chart).arg(import.peakMiB, 0, 'f', 1);
     Report("import", import);
     const QString lastWeek = QString::number((days + 6) / 7);
     Report("one week shown",
