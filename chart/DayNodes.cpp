@@ -35,7 +35,9 @@ xmlNode* DayNodes::Next(bool expand)
         status_ = xmlTextReaderNext(reader);
     } else {
         started_ = true;
-        status_ = xmlTextReaderIsEmptyElement(reader) ? 0 : xmlTextReaderRead(reader);
+        if (xmlTextReaderIsEmptyElement(reader))
+            return nullptr; // "<Root .../>": no days; the rest is still to be parsed
+        status_ = xmlTextReaderRead(reader);
     }
     for (; status_ == 1; status_ = xmlTextReaderNext(reader)) {
         if (xmlTextReaderDepth(reader) != 1)

@@ -98,6 +98,8 @@ TEST(DocumentReader, RejectsWithEmptyMap)
         {"rubbish after the root", Document(twoDays) + "<Root>"},
         {"repeated day, then broken", Document(twoDays + Day("2015-03-02", "")).chopped(3)},
         {"no days, then broken", EmptyDocument("P1", "S1") + "<"},
+        {"empty root element, then broken",
+         "<Root PatientID=\"P1\" SerialNumber=\"S1\"/>" + QByteArray(100000, ' ') + "<"},
     };
     for (const auto& c : cases) {
         TemperatureDataMap days{{"stale", {}}};
