@@ -1,6 +1,7 @@
 // The configuration store on any "AppConfig.xml". The input is the file; after
-// its first zero byte come, one a line, an element path, an attribute, a value
-// and a second attribute of that element. Reading never fails hard; a value
+// its first zero byte come, one a line up to the next zero byte, an element
+// path, an attribute, a value and a second attribute of that element (names
+// the program gives are plain text, without zero characters). Reading never fails hard; a value
 // written reads back as written (less the characters XML cannot hold), and
 // the second attribute keeps its value.
 #include "FuzzCheck.h"
@@ -46,8 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     const qsizetype split = input.indexOf('\0');
-    QStringList words =
-        QString::fromUtf8(split < 0 ? QByteArray() : input.mid(split + 1)).split(u'\n');
+    QByteArray control = split < 0 ? QByteArray() : input.mid(split + 1);
+    if (const qsizetype end = control.indexOf('\0'); end >= 0)
+        control.truncate(end);
+    QStringList words = QString::fromUtf8(control).split(u'\n');
     while (words.size() < 4)
         words << QString();
     const QString &path = words[0], &attribute = words[1], &value = words[2], &other = words[3];
