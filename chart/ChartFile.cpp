@@ -19,7 +19,18 @@ ChartFileResult Failed(const QString& message)
     return {false, message};
 }
 
-// A chart file's text ends at its first zero byte.
+// A hundred years of days is beyond any stay, and a chart file of more than
+// 64 MiB beyond any chart: such files are refused before they are read whole.
+constexpr qint64 MaxChartFileBytes = 64 * 1024 * 1024;
+constexpr qsizetype MaxChartDays = 36600;
+
+QString NotImported(const QString& reason)
+{
+    return reason + QStringLiteral("，没有导入，原有数据未改变!");
+}
+
+// A chart file's text ends at its first zero byte. The file is read in pieces
+// up to the bound: not every file tells its size beforehand.
 bool ReadChartText(const QString& path, QByteArray& text, QString& error)
 {
     QFile file(path);
@@ -27,10 +38,44 @@ bool ReadChartText(const QString& path, QByteArray& text, QString& error)
         error = QStringLiteral("不能读取文件 %1：%2").arg(path, file.errorString());
         return false;
     }
-    text = file.readAll();
+    if (file.size() <= MaxChartFileBytes) {
+        text.reserve(file.size());
+        QByteArray piece;
+        while (text.size() <= MaxChartFileBytes && !(piece = file.read(1 << 20)).isEmpty())
+            text += piece;
+    }
+    if (file.size() > MaxChartFileBytes || text.size() > MaxChartFileBytes) {
+        error = NotImported(QStringLiteral("此文件大于 %1 MiB，超出任何体温单的大小")
+                                .arg(MaxChartFileBytes / (1024 * 1024)));
+        return false;
+    }
     const qsizetype end = text.indexOf('\0');
     if (end >= 0)
         text.truncate(end);
+    return true;
+}
+
+// The file's days as a fresh document of the chart's patient and admission;
+// false with the message for the user when the file is refused.
+bool ImportedDocument(const QString& path, const _TemperatureData& chart, QByteArray& document,
+                      QString& error)
+{
+    QByteArray text;
+    if (!ReadChartText(path, text, error))
+        return false;
+    if (HasMoreDaysThan(text, MaxChartDays)) {
+        error = NotImported(
+            QStringLiteral("此文件的体温单多于 %1 天，超出任何住院的长度").arg(MaxChartDays));
+        return false;
+    }
+    TemperatureDataMap days;
+    if (!DocumentReader(text, chart.PatientID, chart.SerialNumber, days)) {
+        error = NotImported(QStringLiteral("此文件不是该病人本次住院（住院号 %1）的体温单数据")
+                                .arg(chart.SerialNumber));
+        return false;
+    }
+    text = QByteArray(); // read: only the days are needed now
+    document = DocumentWriter(chart.PatientID, chart.SerialNumber, days);
     return true;
 }
 
@@ -62,15 +107,10 @@ ChartFileResult ImportChartFile(Database& db, _TemperatureData& chart, const QSt
                                 const QString& path)
 {
     QString error;
-    QByteArray text;
-    if (!OpenPatientChart(db, chart, patientId, &error) || !ReadChartText(path, text, error))
+    QByteArray document;
+    if (!OpenPatientChart(db, chart, patientId, &error) ||
+        !ImportedDocument(path, chart, document, error))
         return Failed(error);
-    TemperatureDataMap days;
-    if (!DocumentReader(text, chart.PatientID, chart.SerialNumber, days))
-        return Failed(QStringLiteral("此文件不是该病人本次住院（住院号 %1）的体温单数据，"
-                                     "没有导入，原有数据未改变!")
-                          .arg(chart.SerialNumber));
-    const QByteArray document = DocumentWriter(chart.PatientID, chart.SerialNumber, days);
     const ChartStoreResult stored =
         UpdateStoredChart(db, chart, [&document](const QByteArray&, QByteArray& next, QString&) {
             next = document;

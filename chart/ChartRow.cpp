@@ -1,6 +1,7 @@
 #include "chart/ChartRow.h"
 
 #include "chart/ChartDocument.h"
+#include "chart/DayNodes.h"
 #include "chart/_temperaturedata.h"
 #include "chart/_xmlutil.h"
 #include "common/CodePage.h"
@@ -22,8 +23,8 @@ const QString saveFailed = QStringLiteral("保存XML数据到数据库失败，�
 std::optional<QString> OtherSerialNumber(const QByteArray& text, const QString& patientId,
                                          const QString& serialNumber)
 {
-    const XmlDocPtr doc = LoadXmlText(text);
-    const xmlNode* root = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
+    const DayNodes nodes(text); // the root's start tag is all that is parsed
+    const xmlNode* root = nodes.Root();
     if (!root || GetAttributeText(root, "PatientID") != patientId)
         return std::nullopt;
     const QString stored = GetAttributeText(root, "SerialNumber");
@@ -92,12 +93,21 @@ bool ReadChartRow(Database& db, const QString& patientId, ChartRow& row, QString
 }
 
 // The database keeps the document as text; its code page bytes come back on reading.
+// The statement of a long chart is as long as its document: it is built in
+// place, not through copies.
 bool WriteChartRow(Database& db, const ChartRow& row, const QByteArray& document, QString* error)
 {
-    return db.Exec(QStringLiteral("update tblFebriloInfo set BodyTempData='") +
-                       Quoted(FromCodePage(document)) + QStringLiteral("' where SerialNo=") +
-                       row.serialNo,
-                   error);
+    const QString head = QStringLiteral("update tblFebriloInfo set BodyTempData='");
+    const QString tail = QStringLiteral("' where SerialNo=") + row.serialNo;
+    QString statement;
+    {
+        const QString value = Quoted(FromCodePage(document));
+        statement.reserve(head.size() + value.size() + tail.size());
+        statement += head;
+        statement += value;
+        statement += tail;
+    }
+    return db.Exec(statement, error);
 }
 
 StoredDocument ReadStoredDocument(const QByteArray& text, const QString& patientId,

@@ -66,8 +66,9 @@ QString LogLine(const OperationLogInfo& entry)
 
 // The key, not the record's own Date, names the group: the reader files the
 // day under that attribute, so the document reads back into the same map.
-void AppendDay(QStringList& lines, const QString& key, const TemperatureData& day)
+QString DayText(const QString& key, const TemperatureData& day)
 {
+    QStringList lines;
     lines << QStringLiteral("\t<Group") + Attribute("Date", key) + QStringLiteral(" >");
     lines << QStringLiteral("\t\t<Temperature>");
     for (int slot = 0; slot < SlotCount; ++slot)
@@ -82,21 +83,26 @@ void AppendDay(QStringList& lines, const QString& key, const TemperatureData& da
         lines << LogLine(entry);
     lines << QStringLiteral("\t\t</OperationLog>");
     lines << QStringLiteral("\t</Group>");
+    return lines.join(u'\n');
 }
 
 } // namespace
 
+// Encoded day by day: a long chart is never held whole as characters.
 QByteArray DocumentWriter(const QString& patientId, const QString& serialNumber,
                           const TemperatureDataMap& days)
 {
-    QStringList lines;
-    lines << QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>");
-    lines << QStringLiteral("\t<Root") + Attribute("PatientID", patientId) +
-                 Attribute("SerialNumber", serialNumber) + QStringLiteral(" >");
-    for (const auto& [key, day] : days)
-        AppendDay(lines, key, day);
-    lines << QStringLiteral("\t</Root>");
-    return ToCodePage(lines.join(u'\n'));
+    QByteArray document =
+        ToCodePage(QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n\t<Root") +
+                   Attribute("PatientID", patientId) + Attribute("SerialNumber", serialNumber) +
+                   QStringLiteral(" >"));
+    for (const auto& [key, day] : days) {
+        document += '\n';
+        document += ToCodePage(DayText(key, day));
+    }
+    document += "\n\t</Root>";
+    document.squeeze();
+    return document;
 }
 
 } // namespace kelvaro

@@ -1,9 +1,7 @@
 #include "chart/_xmlutil.h"
 
-#include "common/CodePage.h"
-
 #include <QStringList>
-#include <libxml/parser.h>
+#include <memory>
 
 namespace kelvaro
 {
@@ -26,16 +24,6 @@ xmlNode* ChildElementNamed(xmlNode* parent, const QByteArray& name)
 }
 
 } // namespace
-
-XmlDocPtr LoadXmlText(const QByteArray& text)
-{
-    if (text.isEmpty())
-        return nullptr;
-    UseCodePageForXml();
-    constexpr int options =
-        XML_PARSE_NOBLANKS | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
-    return XmlDocPtr(xmlReadMemory(text.constData(), int(text.size()), nullptr, nullptr, options));
-}
 
 xmlNode* FindNodeByPath(xmlNode* start, const QString& path)
 {

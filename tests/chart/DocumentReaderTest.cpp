@@ -83,6 +83,7 @@ TEST(DocumentReader, DropsCharactersXmlCannotHoldButKeepsTheRest)
 TEST(DocumentReader, RejectsWithEmptyMap)
 {
     const QByteArray wellFormedDay = Document(Day("2015-03-02", Slot("x")));
+    const QString twoDays = Day("2015-03-02", Slot("x")) + Day("2015-03-03", Slot("y"));
     const struct {
         const char* what;
         QByteArray text;
@@ -92,6 +93,13 @@ TEST(DocumentReader, RejectsWithEmptyMap)
         {"other patient", EmptyDocument("P2", "S1")},
         {"other admission", Document(Day("2015-03-02", Slot("x")), "S2")},
         {"identity differing in case", EmptyDocument("p1", "S1")},
+        // Read as it is parsed, a text broken after its days is still no document.
+        {"cut after two days", Document(twoDays).chopped(3)},
+        {"rubbish after the root", Document(twoDays) + "<Root>"},
+        {"repeated day, then broken", Document(twoDays + Day("2015-03-02", "")).chopped(3)},
+        {"no days, then broken", EmptyDocument("P1", "S1") + "<"},
+        {"empty root element, then broken",
+         "<Root PatientID=\"P1\" SerialNumber=\"S1\"/>" + QByteArray(100000, ' ') + "<"},
     };
     for (const auto& c : cases) {
         TemperatureDataMap days{{"stale", {}}};
@@ -225,4 +233,44 @@ TEST(DocumentReader, DecodesCharactersBeyondGb2312)
     TemperatureDataMap days;
     ASSERT_TRUE(DocumentReader(text, "P1", "S1", days));
     EXPECT_EQ(days.at("d").Memo[0], QStringLiteral("喆"));
+}
+
+TEST(DocumentReader, CountsDaysAsItReadsThem)
+{
+    // A comment and layout are no days; an element of any name is one.
+    const QByteArray text =
+        Document(QStringLiteral("<!-- note -->") + Day("2015-03-02", "") +
+                 QStringLiteral("\n\t\t") + Day("2015-03-03", "") + QStringLiteral("<Other/>"));
+    TemperatureDataMap days;
+    ASSERT_TRUE(DocumentReader(text, "P1", "S1", days));
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_TRUE(HasMoreDaysThan(text, 2));
+    EXPECT_FALSE(HasMoreDaysThan(text, 3));
+    EXPECT_FALSE(HasMoreDaysThan(EmptyDocument("P1", "S1"), 0));
+    EXPECT_FALSE(HasMoreDaysThan(QByteArray(), 0));
+}
+
+// Every character XML can hold, in memos: libxml2 and Qt once disagreed on
+// 43 of them (龴 U+9FB4, ︐ U+FE10, some private-use ones), so that a chart
+// with one of them written in could no longer be read.
+TEST(DocumentReader, EveryCharacterReadsBackAsWritten)
+{
+    QString all;
+    for (char32_t c = 1; c <= 0x10FFFF; ++c) {
+        if (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+            (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000)
+            all += QString::fromUcs4(&c, 1);
+    }
+    TemperatureDataMap days;
+    const qsizetype perDay = 6 * 4096;
+    for (qsizetype start = 0; start < all.size(); start += perDay) {
+        const QString date = QStringLiteral("d%1").arg(start, 8, 10, QLatin1Char('0'));
+        TemperatureData& day = days[date];
+        day.Date = date;
+        for (int slot = 0; slot < SlotCount; ++slot)
+            day.Memo[slot] = all.mid(start + slot * 4096, 4096);
+    }
+    TemperatureDataMap read;
+    ASSERT_TRUE(DocumentReader(DocumentWriter("P1", "S1", days), "P1", "S1", read));
+    EXPECT_TRUE(read == days);
 }

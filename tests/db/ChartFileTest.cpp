@@ -107,6 +107,37 @@ TEST_P(ChartFileTest, ForeignOrBrokenFileChangesNothing)
     EXPECT_FALSE(ImportChartFile(fresh.db(), *chart, patient, path + QStringLiteral("x")).ok);
 }
 
+// Refused before anything is stored, and before such a file is read whole
+// into a chart. A chart file of exactly 64 MiB is still read.
+TEST_P(ChartFileTest, FileBeyondAnyStayIsRefusedAndChangesNothing)
+{
+    auto chart = Open(fresh.db(), patient);
+    ASSERT_TRUE(chart->LoadChart());
+    chart->Days[QStringLiteral("2015-03-07")] = SampleDay(QStringLiteral("2015-03-07"), {});
+    ASSERT_TRUE(chart->SaveChart());
+    const QByteArray stored = chart->GetDocumentText();
+    const TemperatureDataMap days = chart->Days;
+
+    for (const auto& file : kelvaro::test::OversizedChartFiles(fresh.dir(), patient)) {
+        const ChartFileResult result = ImportChartFile(fresh.db(), *chart, patient, file.path);
+        EXPECT_FALSE(result.ok) << file.what;
+        EXPECT_TRUE(result.message.contains(file.reason)) << result.message.toStdString();
+        EXPECT_TRUE(result.message.contains(QStringLiteral("没有导入")))
+            << result.message.toStdString();
+        EXPECT_EQ(ChartRows(patient).front().bytes(QStringLiteral("BodyTempData")), stored)
+            << file.what;
+        EXPECT_EQ(chart->Days, days) << file.what;
+        EXPECT_EQ(chart->GetDocumentText(), stored) << file.what;
+    }
+
+    const QString limit = fresh.dir() + QStringLiteral("/limit.QDB");
+    ASSERT_TRUE(ExportChartFile(fresh.db(), *chart, patient, limit).ok);
+    ASSERT_TRUE(QFile::resize(limit, 64 * 1024 * 1024));
+    const ChartFileResult result = ImportChartFile(fresh.db(), *chart, patient, limit);
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(chart->Days, days);
+}
+
 TEST_P(ChartFileTest, ImportRepairsAChartThatCannotBeRead)
 {
     auto chart = Open(fresh.db(), patient);

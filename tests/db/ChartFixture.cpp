@@ -1,5 +1,6 @@
 #include "ChartFixture.h"
 
+#include "chart/ChartDocument.h"
 #include "chart/PatientBaseInfo.h"
 #include "chart/TemperatureData.h"
 #include "common/CodePage.h"
@@ -93,6 +94,43 @@ TemperatureData SampleDay(const QString& date, const QString& text, int logEntri
                                     QStringLiteral("2015-03-07 08:05:0%1").arg(i),
                                     QStringLiteral("nurse1")});
     return day;
+}
+
+namespace
+{
+
+QString WriteChartFile(const QString& path, const QByteArray& text, qint64 size)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
+                file.resize(size))
+        << path.toStdString();
+    return path;
+}
+
+} // namespace
+
+std::vector<OversizedChartFile> OversizedChartFiles(const QString& dir, const QString& patientId)
+{
+    const QByteArray empty = EmptyDocument(patientId, QStringLiteral("A100"));
+    const qsizetype rootEnd = empty.lastIndexOf('\n');
+    QByteArray days = empty.left(rootEnd);
+    for (int i = 0; i < 36601; ++i) {
+        days += "\n\t<Group Date=\"" +
+                QDate(1900, 1, 1).addDays(i).toString(QStringLiteral("yyyy-MM-dd")).toLatin1() +
+                "\" />";
+    }
+    days += empty.mid(rootEnd);
+    TemperatureDataMap oneDay;
+    oneDay[QStringLiteral("2015-03-07")] = SampleDay(QStringLiteral("2015-03-07"), {});
+    const QByteArray padded = DocumentWriter(patientId, QStringLiteral("A100"), oneDay);
+    return {
+        {"36,601 days", WriteChartFile(dir + QStringLiteral("/days.QDB"), days, days.size()),
+         QStringLiteral("多于 36600 天")},
+        {"64 MiB and one byte",
+         WriteChartFile(dir + QStringLiteral("/padded.QDB"), padded, 64 * 1024 * 1024 + 1),
+         QStringLiteral("大于 64 MiB")},
+    };
 }
 
 } // namespace kelvaro::test

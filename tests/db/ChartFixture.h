@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 namespace kelvaro::test
 {
@@ -27,6 +28,16 @@ protected:
     FreshDatabase fresh;
     QString patient; // registered by SetUp, admission number "A100"
 };
+
+// Chart files beyond any stay, for the patient registered as "A100": one of
+// 36,601 days (about a megabyte), and one whose chart of one day is followed
+// by zero bytes up to 64 MiB and one byte (a sparse file, cheap to make).
+struct OversizedChartFile {
+    const char* what;
+    QString path;
+    QString reason; // what the refusal says
+};
+std::vector<OversizedChartFile> OversizedChartFiles(const QString& dir, const QString& patientId);
 
 // A day with a value in every kind of field and `logEntries` log entries.
 TemperatureData SampleDay(const QString& date, const QString& text, int logEntries = 1);
