@@ -36,10 +36,10 @@ QMessageBox::Icon IconOf(MessageBox::Kind kind)
 }
 
 // Scripted: recorded; a question takes the next queued answer (Yes when none is left).
-bool AnswerScripted(MessageBox::Kind kind, const QString& text)
+bool AnswerScripted(MessageBox::Kind kind, const QString& text, MessageBox::Default byDefault)
 {
     Script& script = TheScript();
-    script.shown.push_back({kind, text});
+    script.shown.push_back({kind, text, byDefault});
     if (kind != MessageBox::Kind::Question || script.answers.empty())
         return true;
     const bool answer = script.answers.front();
@@ -47,14 +47,18 @@ bool AnswerScripted(MessageBox::Kind kind, const QString& text)
     return answer;
 }
 
-bool Show(QWidget* parent, MessageBox::Kind kind, const QString& text)
+bool Show(QWidget* parent, MessageBox::Kind kind, const QString& text,
+          MessageBox::Default byDefault = MessageBox::Default::Yes)
 {
     if (TheScript().scripted)
-        return AnswerScripted(kind, text);
+        return AnswerScripted(kind, text, byDefault);
     const bool question = kind == MessageBox::Kind::Question;
     QMessageBox box(IconOf(kind), QStringLiteral("提示"), text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setDefaultButton(!question                               ? QMessageBox::Ok
+                         : byDefault == MessageBox::Default::Yes ? QMessageBox::Yes
+                                                                 : QMessageBox::No);
     return box.exec() == (question ? QMessageBox::Yes : QMessageBox::Ok);
 }
 
@@ -75,9 +79,9 @@ void MessageBox::Critical(QWidget* parent, const QString& text)
     Show(parent, Kind::Critical, text);
 }
 
-bool MessageBox::Question(QWidget* parent, const QString& text)
+bool MessageBox::Question(QWidget* parent, const QString& text, Default byDefault)
 {
-    return Show(parent, Kind::Question, text);
+    return Show(parent, Kind::Question, text, byDefault);
 }
 
 void MessageBox::SetScripted(bool scripted)
