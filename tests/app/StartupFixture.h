@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -50,17 +51,19 @@ private:
     ModalHandler previous_;
 };
 
-// Types into the login window as a user would and presses its login button.
+// Types into the login window as a user would: the code, Enter, the
+// password, Enter.
 inline int LogIn(QDialog& login, const QString& code, const QString& password)
 {
     auto* user = login.findChild<QLineEdit*>(QStringLiteral("TxtUID"));
     auto* secret = login.findChild<QLineEdit*>(QStringLiteral("TxtPWD"));
-    auto* button = login.findChild<QPushButton*>(QStringLiteral("BtnLogin"));
-    if (!user || !secret || !button)
+    if (!user || !secret)
         return QDialog::Rejected;
-    user->setText(code);
-    secret->setText(password);
-    button->click();
+    login.show();
+    QTest::keyClicks(user, code);
+    QTest::keyClick(user, Qt::Key_Return);
+    QTest::keyClicks(secret, password);
+    QTest::keyClick(secret, Qt::Key_Return);
     return login.result();
 }
 
