@@ -4,9 +4,12 @@
 #include "chart/ChartRow.h"
 #include "chart/PatientBaseInfo.h"
 #include "chart/_temperaturedata.h"
+#include "chart/_xmlutil.h"
 
 #include <QFile>
 #include <QSaveFile>
+
+#include <libxml/xmlerror.h>
 
 namespace kelvaro
 {
@@ -17,6 +20,42 @@ namespace
 ChartFileResult Failed(const QString& message)
 {
     return {false, message};
+}
+
+// Why `text`, which the reader refused, is no chart document at all, in the
+// parser's words; "" for a whole document that names another patient or admission.
+QString DocumentDamage(const QByteArray& text, const _TemperatureData& chart)
+{
+    if (text.isEmpty())
+        return QStringLiteral("文件是空的");
+    xmlResetLastError();
+    const XmlDocPtr doc = LoadXmlText(text);
+    if (!doc) {
+        const xmlError* error = xmlGetLastError();
+        return error && error->message ? QStringLiteral("第%1行：%2")
+                                             .arg(error->line)
+                                             .arg(QString::fromUtf8(error->message).trimmed())
+                                       : QStringLiteral("不是XML文本");
+    }
+    const xmlNode* root = xmlDocGetRootElement(doc.get());
+    if (!root || xmlStrcmp(root->name, reinterpret_cast<const xmlChar*>("Root")) != 0)
+        return QStringLiteral("没有体温单数据的根元素Root");
+    if (GetAttributeText(root, "PatientID") == chart.PatientID &&
+        GetAttributeText(root, "SerialNumber") == chart.SerialNumber)
+        return QStringLiteral("体温单数据的内容无法读取");
+    return {};
+}
+
+ChartFileResult Refused(const QByteArray& text, const _TemperatureData& chart)
+{
+    const QString damage = DocumentDamage(text, chart);
+    if (!damage.isEmpty())
+        return Failed(
+            QStringLiteral("此文件已损坏或不是体温单数据文件（%1），没有导入，原有数据未改变!")
+                .arg(damage));
+    return Failed(QStringLiteral("此文件不是该病人本次住院（住院号 %1）的体温单数据，"
+                                 "没有导入，原有数据未改变!")
+                      .arg(chart.SerialNumber));
 }
 
 // A chart file's text ends at its first zero byte.
@@ -67,9 +106,7 @@ ChartFileResult ImportChartFile(Database& db, _TemperatureData& chart, const QSt
         return Failed(error);
     TemperatureDataMap days;
     if (!DocumentReader(text, chart.PatientID, chart.SerialNumber, days))
-        return Failed(QStringLiteral("此文件不是该病人本次住院（住院号 %1）的体温单数据，"
-                                     "没有导入，原有数据未改变!")
-                          .arg(chart.SerialNumber));
+        return Refused(text, chart);
     const QByteArray document = DocumentWriter(chart.PatientID, chart.SerialNumber, days);
     const ChartStoreResult stored =
         UpdateStoredChart(db, chart, [&document](const QByteArray&, QByteArray& next, QString&) {
