@@ -180,6 +180,7 @@ private:
     // the backups of the local database file.
     void ChooseDatabaseKind();
     bool ConnectAtStartup(ConnectionSettings settings);
+    void ExplainMissingFile(const ConnectionSettings& settings);
     bool RunLogin();
     void ApplyAdminGate();
     void FillStatusBar();
