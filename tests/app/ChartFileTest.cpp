@@ -27,7 +27,6 @@ protected:
         TreeFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        MakeChartManager();
         AddSections({QStringLiteral("内科")});
         AddPatient("A1", "王一", "内科", March7);
         AddPatient("A2", "钱五", "内科", March7);

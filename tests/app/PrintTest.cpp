@@ -28,7 +28,6 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         window->ChartPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        MakeChartManager();
         AddPatient("A1", "王一", "内科", QDateTime(QDate(2015, 3, 7), QTime(8, 5)));
         ASSERT_TRUE(OpenPatientChart(db(), *window->ChartData, QStringLiteral("IDA1")));
     }

@@ -14,7 +14,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
+#include <QWindow>
 
+#include <algorithm>
 #include <memory>
 
 namespace kelvaro::test
@@ -111,6 +114,26 @@ protected:
     }
 
     bool Ready() const { return window && !window->ProgramEnding && window->ChartData; }
+
+    // Where the tree's node is in the window, scrolled into view. The clicks
+    // go there through the window system, as the mouse sends them: a right
+    // press becomes the context menu, two quick presses a double-click.
+    QPoint InWindow(QTreeWidgetItem* node) const
+    {
+        QTreeWidget* tree = window->PatientTreeView;
+        tree->scrollToItem(node);
+        const QRect rect = tree->visualItemRect(node);
+        const QPoint at(rect.left() + std::min(rect.width() / 2, 40), rect.center().y());
+        return tree->viewport()->mapTo(window.get(), at);
+    }
+    void RightClickNode(QTreeWidgetItem* node)
+    {
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, InWindow(node));
+    }
+    void DoubleClickNode(QTreeWidgetItem* node)
+    {
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, InWindow(node));
+    }
 
     const QString savedDirectory = QDir::currentPath();
     FreshDatabase fresh;

@@ -1,13 +1,14 @@
 #pragma once
 #include "PatientListFixture.h"
 
+#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace kelvaro::test
 {
 
-// The main window of the patient-list cases with the tree's period set to
-// March 2015, quietly, as start-up sets it before the first build.
+// The main window of the patient-list cases on its chart page, with the
+// tree's period set to March 2015, quietly.
 class TreeFixture : public PatientListFixture
 {
 protected:
@@ -17,6 +18,7 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         SetTreePeriod(QDate(2015, 3, 1), QDate(2015, 3, 31));
+        window->Pager->setCurrentIndex(1); // the chart page, where the tree is
     }
 
     void SetTreePeriod(const QDate& begin, const QDate& end)

@@ -60,22 +60,6 @@ protected:
         return nullptr;
     }
 
-    // Where the node is in the window, scrolled into view. The clicks go there
-    // through the window system, as the mouse sends them: a right press
-    // becomes the context menu, two quick presses a double-click.
-    QPoint InWindow(QTreeWidgetItem* node) const
-    {
-        Tree()->scrollToItem(node);
-        const QRect rect = Tree()->visualItemRect(node);
-        const QPoint at(rect.left() + std::min(rect.width() / 2, 40), rect.center().y());
-        return Tree()->viewport()->mapTo(window.get(), at);
-    }
-
-    void RightClick(QTreeWidgetItem* node)
-    {
-        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, InWindow(node));
-    }
-
     bool MenuOpen() const { return window->AdvPopupMenu3->isVisible(); }
 
     void CloseMenu()
@@ -107,7 +91,7 @@ TEST_P(ClickedWindow, TheTreeMenuOpensOnEveryPatientWhateverWasClickedBefore)
     int step = 0;
     for (const auto& [node, menu] : clicks) {
         SCOPED_TRACE(std::to_string(++step) + ": " + node->text(0).toStdString());
-        RightClick(node);
+        RightClickNode(node);
         EXPECT_EQ(Tree()->currentItem(), node);
         EXPECT_EQ(MenuOpen(), menu);
         if (menu) {
@@ -125,7 +109,7 @@ TEST_P(ClickedWindow, ClearingFromTheTreeMenuAsksTwiceWithNoAsTheDefault)
     StartOnChartPage(QStringLiteral("nurse1"), QStringLiteral("123456"));
     QTreeWidgetItem* patient = FirstNode(QStringLiteral("在院病人"), 2);
     ASSERT_NE(patient, nullptr);
-    RightClick(patient);
+    RightClickNode(patient);
     ASSERT_TRUE(MenuOpen());
     EXPECT_FALSE(window->N12->isVisible()); // import and export are the administrator's
     MessageBox::SetNextAnswers({true, false});
@@ -146,7 +130,7 @@ TEST_P(ClickedWindow, DoubleClickOpensTheChartAndTheEntryDialogStoresWhatIsTyped
     StartOnChartPage(QStringLiteral("nurse1"), QStringLiteral("123456"));
     QTreeWidgetItem* patient = FirstNode(QStringLiteral("在院病人"), 2);
     ASSERT_NE(patient, nullptr);
-    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, InWindow(patient));
+    DoubleClickNode(patient);
     ASSERT_FALSE(window->ChartData->PatientID.isEmpty());
     EXPECT_TRUE(patient->text(0).contains(window->ChartData->SerialNumber));
 
