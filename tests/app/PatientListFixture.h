@@ -23,7 +23,7 @@ namespace kelvaro::test
 {
 
 // The main window after its own start-up on a program home made as init-db
-// makes one, logged in through the login window as the nurse "nurse1"; the
+// makes one, logged in through the login window (as the nurse "nurse1"); the
 // list's period then set to March 2015, quietly. Message boxes are scripted,
 // modal dialogs handed to `onModal` (rejected when it is empty).
 class PatientListFixture : public StartupFixture
@@ -34,7 +34,7 @@ protected:
         StartupFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        Start(QStringLiteral("nurse1"), QStringLiteral("123456"));
+        Start(loginCode, loginPassword);
         ASSERT_TRUE(Ready());
         SetPeriod(QDate(2015, 3, 1), QDate(2015, 3, 31));
         MessageBox::ClearShown();
@@ -104,6 +104,9 @@ protected:
         return rows;
     }
 
+    // Who logs in; a case class that needs the administrator sets it in its constructor.
+    QString loginCode = QStringLiteral("nurse1");
+    QString loginPassword = QStringLiteral("123456");
     std::function<int(QDialog&)> onModal;
     int modalDialogs = 0;
 };

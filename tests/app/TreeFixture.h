@@ -1,6 +1,8 @@
 #pragma once
 #include "PatientListFixture.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -42,6 +44,17 @@ protected:
             node = found;
         }
         return node;
+    }
+
+    // Right-clicks the node and clicks `item` in the menu that opens.
+    void ChooseFromTreeMenu(const QStringList& path, QAction* item)
+    {
+        QTreeWidgetItem* node = Node(path);
+        ASSERT_NE(node, nullptr) << path.join('/').toStdString();
+        RightClickNode(node);
+        QMenu* menu = window->AdvPopupMenu3;
+        ASSERT_TRUE(menu->isVisible()) << path.join('/').toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
 
     void Select(const QStringList& path)
