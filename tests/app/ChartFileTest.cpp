@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 
 namespace kelvaro
 {
@@ -38,7 +40,7 @@ protected:
         StoreDays(QStringLiteral("IDA1"), QStringLiteral("一"));
         StoreDays(QStringLiteral("IDA2"), QStringLiteral("二"));
         ASSERT_TRUE(OpenPatientChart(db(), *window->ChartData, QStringLiteral("IDA2")));
-        window->BtnRefreshTreeClick();
+        QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
         previous_ = SetFileDialogHandler([this](const FileRequest& request) {
             requests.push_back(request);
             return chosenFile;

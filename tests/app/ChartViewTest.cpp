@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -36,7 +37,7 @@ protected:
         AddSections({QStringLiteral("内科")});
         AddPatient("A1", "王一", "内科", March7);
         AddPatient("A2", "钱五", "内科", March7.addDays(1));
-        window->BtnRefreshTreeClick();
+        QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
     }
 
     void DoubleClick(const QStringList& path)
@@ -131,8 +132,8 @@ TEST_P(ChartView, EmptyWeekDrawsNothingAndZeroBecomesWeekOneWhenLeft)
     const QImage week3 = Shown();
 
     Rename("A1", "王一一");
-    WeekText()->setText(QString());
-    window->TxtWeekChange();
+    WeekText()->selectAll();
+    QTest::keyClick(WeekText(), Qt::Key_Backspace);
     EXPECT_EQ(window->ChartData->Name, "王一");
     EXPECT_EQ(Shown(), week3);
 
@@ -153,7 +154,7 @@ TEST_P(ChartView, OffsetPreviewShiftsThePageRightOnTheNextDrawing)
     window->Offset = 40;
     window->ChkOffsetPreView->setChecked(true);
     EXPECT_EQ(Shown(), Expected("IDA1", 1));
-    window->BtnRefreshClick();
+    QTest::mouseClick(window->BtnRefresh, Qt::LeftButton);
     EXPECT_EQ(Shown(), Expected("IDA1", 1, 40));
 }
 
