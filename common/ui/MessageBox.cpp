@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <utility>
+
 namespace kelvaro
 {
 
@@ -12,6 +14,7 @@ struct Script {
     bool scripted = false;
     std::deque<bool> answers;
     std::deque<MessageBox::Shown> shown;
+    QStringList unanswered;
 };
 
 Script& TheScript()
@@ -35,13 +38,18 @@ QMessageBox::Icon IconOf(MessageBox::Kind kind)
     return QMessageBox::NoIcon;
 }
 
-// Scripted: recorded; a question takes the next queued answer (Yes when none is left).
+// Scripted: recorded; a question takes the next queued answer. One that finds
+// none is answered Yes and counted as unanswered.
 bool AnswerScripted(MessageBox::Kind kind, const QString& text, MessageBox::Default byDefault)
 {
     Script& script = TheScript();
     script.shown.push_back({kind, text, byDefault});
-    if (kind != MessageBox::Kind::Question || script.answers.empty())
+    if (kind != MessageBox::Kind::Question)
         return true;
+    if (script.answers.empty()) {
+        script.unanswered.append(text);
+        return true;
+    }
     const bool answer = script.answers.front();
     script.answers.pop_front();
     return answer;
@@ -110,6 +118,11 @@ QStringList MessageBox::ShownTexts()
 void MessageBox::ClearShown()
 {
     TheScript().shown.clear();
+}
+
+QStringList MessageBox::TakeUnanswered()
+{
+    return std::exchange(TheScript().unanswered, {});
 }
 
 } // namespace kelvaro

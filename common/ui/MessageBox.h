@@ -36,6 +36,9 @@ public:
     static const std::deque<Shown>& ShownBoxes();
     static QStringList ShownTexts();
     static void ClearShown();
+    // The questions that found no queued answer since the last call; a test
+    // fails on them rather than let the script answer for the nurse.
+    static QStringList TakeUnanswered();
 };
 
 } // namespace kelvaro

@@ -32,6 +32,7 @@ public:
     {
         MessageBox::SetScripted(true);
         MessageBox::ClearShown();
+        MessageBox::TakeUnanswered();
         previous_ = SetModalHandler([this](QDialog& dialog) {
             modalDialogs << (dialog.objectName().isEmpty()
                                  ? QString::fromLatin1(dialog.metaObject()->className())
@@ -43,6 +44,7 @@ public:
     {
         SetModalHandler(previous_);
         MessageBox::SetScripted(false);
+        EXPECT_EQ(MessageBox::TakeUnanswered(), QStringList()) << "questions nobody answered";
     }
     ScriptedScreen(const ScriptedScreen&) = delete;
     ScriptedScreen& operator=(const ScriptedScreen&) = delete;
