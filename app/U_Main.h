@@ -45,10 +45,6 @@ public:
     explicit TF_Main(QWidget* parent = nullptr);
     ~TF_Main() override;
 
-    // The step of start-up that makes the screen bitmap, the printer object and
-    // the chart manager.
-    void CreateChartResources();
-
     QString DatabaseKind;
     QString HospitalName;
     QString ServerName, DBUser, DBPassword, DBName;
@@ -184,6 +180,7 @@ private:
     // the backups of the local database file.
     void ChooseDatabaseKind();
     bool ConnectAtStartup(ConnectionSettings settings);
+    void ExplainMissingFile(const ConnectionSettings& settings);
     bool RunLogin();
     void ApplyAdminGate();
     void FillStatusBar();

@@ -24,10 +24,11 @@ void TF_Main::N8Click()
 {
     const PatientInfo* patient = SelectedPatient();
     if (!patient || !ChartData ||
+        !MessageBox::Question(this, QStringLiteral("确认清除此病人的体温单数据，清除后将不能恢复?"),
+                              MessageBox::Default::No) ||
         !MessageBox::Question(this,
-                              QStringLiteral("确认清除此病人的体温单数据，清除后将不能恢复?")) ||
-        !MessageBox::Question(this,
-                              QStringLiteral("再次确认清除此病人的体温单数据，清除后将不能恢复?")))
+                              QStringLiteral("再次确认清除此病人的体温单数据，清除后将不能恢复?"),
+                              MessageBox::Default::No))
         return;
     OpenTreePatient(*patient);
     const bool cleared = ChartData->ClearChart();

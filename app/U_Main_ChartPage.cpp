@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
@@ -91,9 +92,17 @@ QWidget* TF_Main::BuildTreePanel(QWidget* page)
 
     PatientTreeView = Named<QTreeWidget>(panel, "PatientTreeView");
     PatientTreeView->setHeaderHidden(true);
+    // A leaf keeps its whole text (the admission number tells two patients of
+    // one name apart); a narrow panel scrolls sideways instead of cutting it.
+    PatientTreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    PatientTreeView->header()->setStretchLastSection(false);
     PatientTreeView->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The items are chosen before the menu opens: a menu left with nothing
+    // but its separator would not open, and so never choose them again.
     connect(PatientTreeView, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        AdvPopupMenu3->popup(PatientTreeView->viewport()->mapToGlobal(at));
+        AdvPopupMenu3Popup();
+        if (N8->isVisible())
+            AdvPopupMenu3->popup(PatientTreeView->viewport()->mapToGlobal(at));
     });
     column->addWidget(PatientTreeView, 1);
     return panel;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QMenu>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -57,7 +56,6 @@ void TF_Main::ConnectHandlers()
     connect(TxtWeek, &QSpinBox::editingFinished, this, &TF_Main::TxtWeekExit);
     connect(PatientTreeView, &QTreeWidget::itemDoubleClicked, this,
             &TF_Main::PatientTreeViewDblClick);
-    connect(AdvPopupMenu3, &QMenu::aboutToShow, this, &TF_Main::AdvPopupMenu3Popup);
     connect(&BackDBTime, &QTimer::timeout, this, &TF_Main::BackDBTimeTimer);
 }
 

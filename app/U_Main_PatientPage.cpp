@@ -75,10 +75,13 @@ void TF_Main::BuildPatientFilters(QWidget* page, QBoxLayout* column)
     CBoxSectionList =
         AddLabelled(row, QStringLiteral("科室："), Named<QComboBox>(panel, "CBoxSectionList"));
     CBoxSectionList->setMinimumContentsLength(8);
+    CBoxSectionList->setSizeAdjustPolicy(QComboBox::AdjustToContents); // long names whole
 
     DTBegin = NewDatePicker(panel, "DTBegin");
     LbType = AddLabel(row, QStringLiteral("入院日期："), DTBegin);
     LbType->setObjectName(QStringLiteral("LbType"));
+    // Its later texts are shorter; the row does not move when they replace it.
+    LbType->setMinimumWidth(LbType->sizeHint().width());
     row->addWidget(DTBegin);
     DTEnd = AddLabelled(row, QStringLiteral("至"), NewDatePicker(panel, "DTEnd"));
     row->addStretch();

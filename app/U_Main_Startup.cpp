@@ -9,12 +9,15 @@
 #include "common/ui/DialogRunner.h"
 #include "common/ui/MessageBox.h"
 #include "db/HomeDatabase.h"
+#include "db/Maintenance.h"
 #include "db/SystemParameters.h"
 #include "db/ui/U_DBConfig.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QSpinBox>
@@ -88,12 +91,30 @@ bool TF_Main::ConnectAtStartup(ConnectionSettings settings)
     const bool nothingStored = settings.engine != Engine::SQLite && settings.ServerName.isEmpty();
     if (!nothingStored && DBConnect.Open(settings))
         return true;
+    ExplainMissingFile(settings);
     if (!EditConnectionSettings(settings, this) || !DBConnect.Open(settings)) {
         MessageBox::Information(this, QStringLiteral("连接数据库服务器失败，请重试!"));
         return false;
     }
     TakeServerValues(settings);
     return true;
+}
+
+// A local file that is gone cannot be mended in the settings dialog; the
+// nurse learns what is missing and where a copy of it is.
+void TF_Main::ExplainMissingFile(const ConnectionSettings& settings)
+{
+    if (settings.engine != Engine::SQLite || QFileInfo::exists(settings.file))
+        return;
+    const QString backup = NewestBackupFile();
+    MessageBox::Warning(
+        this,
+        QStringLiteral("本地数据库文件 %1 不存在。").arg(QDir::toNativeSeparators(settings.file)) +
+            (backup.isEmpty()
+                 ? QStringLiteral("备份目录中也没有备份文件，请与系统管理员联系。")
+                 : QStringLiteral("最新的备份文件是 %1，可以把它复制为 %2 后重新启动程序。")
+                       .arg(QDir::toNativeSeparators(backup),
+                            QDir::toNativeSeparators(settings.file))));
 }
 
 bool TF_Main::RunLogin()

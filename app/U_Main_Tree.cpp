@@ -128,6 +128,8 @@ void TF_Main::AddSectionPatients(QTreeWidgetItem* sectionNode, const QString& se
             sectionNode, patient.Name + QLatin1Char('[') + patient.SerialNumber + QLatin1Char(']'),
             picture);
         leaf->setData(0, kPatientRole, at);
+        leaf->setToolTip(0, QStringLiteral("姓名：%1\n住院号：%2\n科室：%3")
+                                .arg(patient.Name, patient.SerialNumber, section));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 #include "app/U_Main.h"
 #include "common/ProgramHome.h"
+#include "common/ui/Application.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,10 +69,9 @@ int main(int argc, char* argv[])
 {
     if (!WantsWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareEnvironment();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelvaro"));
-    // The application's own title; window captions that contain it stay as set.
-    QApplication::setApplicationDisplayName(QStringLiteral("电子体温单"));
+    PrepareApplication(app);
 
     QStringList args = WithTypedPaths(app.arguments().mid(1), QDir::current());
     QString home;

@@ -2,11 +2,15 @@
 
 #include "chart/ChartDocument.h"
 #include "chart/ChartRow.h"
+#include "chart/DayNodes.h"
 #include "chart/PatientBaseInfo.h"
 #include "chart/_temperaturedata.h"
+#include "chart/_xmlutil.h"
 
 #include <QFile>
 #include <QSaveFile>
+
+#include <libxml/xmlerror.h>
 
 namespace kelvaro
 {
@@ -27,6 +31,43 @@ constexpr qsizetype MaxChartDays = 36600;
 QString NotImported(const QString& reason)
 {
     return reason + QStringLiteral("，没有导入，原有数据未改变!");
+}
+
+// Why `text`, which the reader refused, is no chart document at all, in the
+// parser's words; "" for a whole document that names another patient or admission.
+QString DocumentDamage(const QByteArray& text, const _TemperatureData& chart)
+{
+    if (text.isEmpty())
+        return QStringLiteral("文件是空的");
+    xmlResetLastError();
+    DayNodes nodes(text);
+    // The root's attributes are read before the rest of the text is parsed past it.
+    const xmlNode* root = nodes.Root();
+    const bool isChart =
+        root && xmlStrcmp(root->name, reinterpret_cast<const xmlChar*>("Root")) == 0;
+    const bool sameChart = isChart && GetAttributeText(root, "PatientID") == chart.PatientID &&
+                           GetAttributeText(root, "SerialNumber") == chart.SerialNumber;
+    if (!nodes.WellFormed()) {
+        const xmlError* error = xmlGetLastError();
+        return error && error->message ? QStringLiteral("第%1行：%2")
+                                             .arg(error->line)
+                                             .arg(QString::fromUtf8(error->message).trimmed())
+                                       : QStringLiteral("不是XML文本");
+    }
+    if (!isChart)
+        return QStringLiteral("没有体温单数据的根元素Root");
+    if (sameChart)
+        return QStringLiteral("体温单数据的内容无法读取");
+    return {};
+}
+
+QString RefusalReason(const QByteArray& text, const _TemperatureData& chart)
+{
+    const QString damage = DocumentDamage(text, chart);
+    if (!damage.isEmpty())
+        return NotImported(QStringLiteral("此文件已损坏或不是体温单数据文件（%1）").arg(damage));
+    return NotImported(QStringLiteral("此文件不是该病人本次住院（住院号 %1）的体温单数据")
+                           .arg(chart.SerialNumber));
 }
 
 // A chart file's text ends at its first zero byte. The file is read in pieces
@@ -70,8 +111,7 @@ bool ImportedDocument(const QString& path, const _TemperatureData& chart, QByteA
     }
     TemperatureDataMap days;
     if (!DocumentReader(text, chart.PatientID, chart.SerialNumber, days)) {
-        error = NotImported(QStringLiteral("此文件不是该病人本次住院（住院号 %1）的体温单数据")
-                                .arg(chart.SerialNumber));
+        error = RefusalReason(text, chart);
         return false;
     }
     text = QByteArray(); // read: only the days are needed now

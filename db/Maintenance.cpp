@@ -42,6 +42,15 @@ QString BackupFileName(const QString& home, bool marker, const QDateTime& when)
            (marker ? QStringLiteral("[删除备份]") : QString()) + QStringLiteral(".bak");
 }
 
+QString NewestBackupFile(const QString& home)
+{
+    const QDir folder(home + QStringLiteral("/DBBak"));
+    // The names differ only in the time they carry, so the greatest is the newest.
+    QStringList names = folder.entryList({QStringLiteral("QMDB*.bak")}, QDir::Files);
+    names.sort();
+    return names.isEmpty() ? QString() : folder.filePath(names.last());
+}
+
 BackupResult BackupDatabase(bool marker, const QString& home, const QDateTime& when)
 {
     const QString file = BackupFileName(home, marker, when);

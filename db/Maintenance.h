@@ -13,6 +13,9 @@ class Database;
 // folder "DBBak", named by the second they were taken.
 QString BackupFileName(const QString& home, bool marker, const QDateTime& when);
 
+// The newest copy in the home's "DBBak" (by the time in its name); "" for none.
+QString NewestBackupFile(const QString& home = ProgramHome());
+
 enum class BackupOutcome {
     Copied,
     CopyFailed, // the copy itself failed (no database file, the engine refused)

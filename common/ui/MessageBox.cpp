@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <utility>
+
 namespace kelvaro
 {
 
@@ -12,6 +14,7 @@ struct Script {
     bool scripted = false;
     std::deque<bool> answers;
     std::deque<MessageBox::Shown> shown;
+    QStringList unanswered;
 };
 
 Script& TheScript()
@@ -35,26 +38,35 @@ QMessageBox::Icon IconOf(MessageBox::Kind kind)
     return QMessageBox::NoIcon;
 }
 
-// Scripted: recorded; a question takes the next queued answer (Yes when none is left).
-bool AnswerScripted(MessageBox::Kind kind, const QString& text)
+// Scripted: recorded; a question takes the next queued answer. One that finds
+// none is answered Yes and counted as unanswered.
+bool AnswerScripted(MessageBox::Kind kind, const QString& text, MessageBox::Default byDefault)
 {
     Script& script = TheScript();
-    script.shown.push_back({kind, text});
-    if (kind != MessageBox::Kind::Question || script.answers.empty())
+    script.shown.push_back({kind, text, byDefault});
+    if (kind != MessageBox::Kind::Question)
         return true;
+    if (script.answers.empty()) {
+        script.unanswered.append(text);
+        return true;
+    }
     const bool answer = script.answers.front();
     script.answers.pop_front();
     return answer;
 }
 
-bool Show(QWidget* parent, MessageBox::Kind kind, const QString& text)
+bool Show(QWidget* parent, MessageBox::Kind kind, const QString& text,
+          MessageBox::Default byDefault = MessageBox::Default::Yes)
 {
     if (TheScript().scripted)
-        return AnswerScripted(kind, text);
+        return AnswerScripted(kind, text, byDefault);
     const bool question = kind == MessageBox::Kind::Question;
     QMessageBox box(IconOf(kind), QStringLiteral("提示"), text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setDefaultButton(!question                               ? QMessageBox::Ok
+                         : byDefault == MessageBox::Default::Yes ? QMessageBox::Yes
+                                                                 : QMessageBox::No);
     return box.exec() == (question ? QMessageBox::Yes : QMessageBox::Ok);
 }
 
@@ -75,9 +87,9 @@ void MessageBox::Critical(QWidget* parent, const QString& text)
     Show(parent, Kind::Critical, text);
 }
 
-bool MessageBox::Question(QWidget* parent, const QString& text)
+bool MessageBox::Question(QWidget* parent, const QString& text, Default byDefault)
 {
-    return Show(parent, Kind::Question, text);
+    return Show(parent, Kind::Question, text, byDefault);
 }
 
 void MessageBox::SetScripted(bool scripted)
@@ -106,6 +118,11 @@ QStringList MessageBox::ShownTexts()
 void MessageBox::ClearShown()
 {
     TheScript().shown.clear();
+}
+
+QStringList MessageBox::TakeUnanswered()
+{
+    return std::exchange(TheScript().unanswered, {});
 }
 
 } // namespace kelvaro

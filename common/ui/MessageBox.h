@@ -15,16 +15,19 @@ class MessageBox
 {
 public:
     enum class Kind { Information, Warning, Critical, Question };
+    // The button Enter presses in a question.
+    enum class Default { Yes, No };
 
     static void Information(QWidget* parent, const QString& text);
     static void Warning(QWidget* parent, const QString& text);
     static void Critical(QWidget* parent, const QString& text);
     // Question icon with Yes and No; true for Yes.
-    static bool Question(QWidget* parent, const QString& text);
+    static bool Question(QWidget* parent, const QString& text, Default byDefault = Default::Yes);
 
     struct Shown {
         Kind kind;
         QString text;
+        Default byDefault = Default::Yes; // of a question
     };
 
     // Test seam.
@@ -33,6 +36,9 @@ public:
     static const std::deque<Shown>& ShownBoxes();
     static QStringList ShownTexts();
     static void ClearShown();
+    // The questions that found no queued answer since the last call; a test
+    // fails on them rather than let the script answer for the nurse.
+    static QStringList TakeUnanswered();
 };
 
 } // namespace kelvaro

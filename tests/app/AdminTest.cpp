@@ -1,7 +1,6 @@
 #include "app/PatientListFixture.h"
 
 #include "chart/PatientBaseInfo.h"
-#include "db/NewAppConfig.h"
 #include "forms/U_SectionInfo.h"
 #include "forms/U_SetParams.h"
 #include "forms/U_UserInfo.h"
@@ -43,8 +42,6 @@ protected:
     {
         AddPatient(QStringLiteral("1001"), QStringLiteral("张三"), QStringLiteral("内科"),
                    QDateTime(QDate(2015, 3, 2), QTime(8, 0)));
-        window->ChartData = std::make_unique<_TemperatureData>(&window->DBConnect);
-        window->ChartData->DatabaseKind = fresh.kind();
         ASSERT_TRUE(
             OpenPatientChart(window->DBConnect, *window->ChartData, QStringLiteral("ID1001")));
     }
@@ -63,13 +60,12 @@ TEST_P(AdminTest, MenuItemsOpenTheDialogsOnTheMainConnection)
     ASSERT_TRUE(db().Exec(QStringLiteral(
         "insert into tblUserInfo([Number],Pwd,SectionName) values('n01','','内科')")));
     EXPECT_EQ(ShownBy(window->N3, "SectionList"), QStringList({"内科", "外科"}));
-    EXPECT_EQ(ShownBy(window->N4, "UserList"), QStringList{"n01"});
+    EXPECT_EQ(ShownBy(window->N4, "UserList"), QStringList({"n01", "nurse1"}));
     EXPECT_EQ(modalDialogs, 2);
 }
 
 TEST_P(AdminTest, SavedParametersApplyAtOnceAndTheWeekIsRedrawn)
 {
-    ASSERT_TRUE(CreateAppConfig(fresh.kind(), QStringLiteral("测试医院")));
     OpenChart();
     window->BackupMode = 3;
     onModal = [](QDialog& dialog) {
@@ -99,7 +95,6 @@ TEST_P(AdminTest, SavedParametersApplyAtOnceAndTheWeekIsRedrawn)
 
 TEST_P(AdminTest, LeavingTheParametersChangesNothingButStillRedraws)
 {
-    ASSERT_TRUE(CreateAppConfig(fresh.kind(), QStringLiteral("测试医院")));
     OpenChart();
     window->StartHour = 6;
     window->PrinterName = QStringLiteral("病区打印机");

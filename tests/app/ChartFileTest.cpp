@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 
 namespace kelvaro
 {
@@ -22,19 +24,23 @@ const QStringList LeafA1{QStringLiteral("在院病人"), QStringLiteral("内科"
 class ChartFile : public test::TreeFixture
 {
 protected:
+    ChartFile()
+    {
+        loginCode = loginPassword = QStringLiteral("admin");
+    } // import and export are his
+
     void SetUp() override
     {
         TreeFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        MakeChartManager();
         AddSections({QStringLiteral("内科")});
         AddPatient("A1", "王一", "内科", March7);
         AddPatient("A2", "钱五", "内科", March7);
         StoreDays(QStringLiteral("IDA1"), QStringLiteral("一"));
         StoreDays(QStringLiteral("IDA2"), QStringLiteral("二"));
         ASSERT_TRUE(OpenPatientChart(db(), *window->ChartData, QStringLiteral("IDA2")));
-        window->BtnRefreshTreeClick();
+        QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
         previous_ = SetFileDialogHandler([this](const FileRequest& request) {
             requests.push_back(request);
             return chosenFile;
@@ -91,10 +97,9 @@ private:
 TEST_P(ChartFile, ClearingNeedsBothConfirmations)
 {
     const TemperatureDataMap before = StoredDays(QStringLiteral("IDA1"));
-    Select(LeafA1);
     for (const std::deque<bool>& answers : {std::deque<bool>{false}, {true, false}}) {
         MessageBox::SetNextAnswers(answers);
-        window->N8Click();
+        ChooseFromTreeMenu(LeafA1, window->N8);
         EXPECT_EQ(StoredDays(QStringLiteral("IDA1")), before);
     }
     EXPECT_EQ(window->ChartData->PatientID, QStringLiteral("IDA2"));
@@ -103,9 +108,8 @@ TEST_P(ChartFile, ClearingNeedsBothConfirmations)
 TEST_P(ChartFile, ClearingAfterTwoYesLeavesOneEmptyChartShownFromWeekOne)
 {
     window->TxtWeek->setValue(3);
-    Select(LeafA1);
     MessageBox::SetNextAnswers({true, true});
-    window->N8Click();
+    ChooseFromTreeMenu(LeafA1, window->N8);
     EXPECT_EQ(MessageBox::ShownTexts(),
               QStringList({QStringLiteral("确认清除此病人的体温单数据，清除后将不能恢复?"),
                            QStringLiteral("再次确认清除此病人的体温单数据，清除后将不能恢复?")}));
@@ -120,8 +124,7 @@ TEST_P(ChartFile, ClearingAfterTwoYesLeavesOneEmptyChartShownFromWeekOne)
 TEST_P(ChartFile, ExportThenImportLeavesTheStoredDaysUnchanged)
 {
     const TemperatureDataMap before = StoredDays(QStringLiteral("IDA1"));
-    Select(LeafA1);
-    window->N13Click();
+    ChooseFromTreeMenu(LeafA1, window->N13);
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].mode, FileRequest::Mode::Save);
     EXPECT_EQ(requests[0].filter, QStringLiteral("体温单数据文件(*.QDB)"));
@@ -131,7 +134,7 @@ TEST_P(ChartFile, ExportThenImportLeavesTheStoredDaysUnchanged)
     EXPECT_EQ(window->ChartData->PatientID, QStringLiteral("IDA2"));
 
     MessageBox::SetNextAnswers({true, true});
-    window->N12Click();
+    ChooseFromTreeMenu(LeafA1, window->N12);
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].mode, FileRequest::Mode::Open);
     EXPECT_EQ(requests[1].filter, QStringLiteral("体温单数据文件(*.QDB)"));
@@ -144,16 +147,15 @@ TEST_P(ChartFile, ExportThenImportLeavesTheStoredDaysUnchanged)
 
 TEST_P(ChartFile, ImportAsksTwiceBeforeTheFileDialog)
 {
-    Select(LeafA1);
     for (const std::deque<bool>& answers : {std::deque<bool>{false}, {true, false}}) {
         MessageBox::SetNextAnswers(answers);
-        window->N12Click();
+        ChooseFromTreeMenu(LeafA1, window->N12);
     }
     EXPECT_TRUE(requests.empty());
     chosenFile.clear(); // the nurse cancels the file dialog
     MessageBox::SetNextAnswers({true, true});
     MessageBox::ClearShown();
-    window->N12Click();
+    ChooseFromTreeMenu(LeafA1, window->N12);
     EXPECT_EQ(requests.size(), 1u);
     EXPECT_EQ(MessageBox::ShownTexts().size(), 2); // the two questions only
     EXPECT_EQ(window->ChartData->PatientID, QStringLiteral("IDA2"));
@@ -161,13 +163,13 @@ TEST_P(ChartFile, ImportAsksTwiceBeforeTheFileDialog)
 
 TEST_P(ChartFile, RefusesTheFileOfAnotherAdmissionAndShowsTheStoredChartAgain)
 {
-    Select({QStringLiteral("在院病人"), QStringLiteral("内科"), QStringLiteral("钱五[A2]")});
-    window->N13Click();
+    ChooseFromTreeMenu(
+        {QStringLiteral("在院病人"), QStringLiteral("内科"), QStringLiteral("钱五[A2]")},
+        window->N13);
     const TemperatureDataMap before = StoredDays(QStringLiteral("IDA1"));
-    Select(LeafA1);
     MessageBox::SetNextAnswers({true, true});
     MessageBox::ClearShown();
-    window->N12Click();
+    ChooseFromTreeMenu(LeafA1, window->N12);
     ASSERT_EQ(MessageBox::ShownTexts().size(), 3);
     EXPECT_TRUE(MessageBox::ShownTexts().last().contains(QStringLiteral("不是该病人本次住院")));
     EXPECT_EQ(StoredDays(QStringLiteral("IDA1")), before);
@@ -182,9 +184,11 @@ TEST_P(ChartFile, RefusesAFileThatIsNoChart)
     file.write("not a chart");
     file.close();
     const TemperatureDataMap before = StoredDays(QStringLiteral("IDA1"));
-    Select(LeafA1);
     MessageBox::SetNextAnswers({true, true});
-    window->N12Click();
+    ChooseFromTreeMenu(LeafA1, window->N12);
+    EXPECT_TRUE(MessageBox::ShownTexts().last().startsWith(
+        QStringLiteral("此文件已损坏或不是体温单数据文件（")))
+        << MessageBox::ShownTexts().last().toStdString();
     EXPECT_EQ(StoredDays(QStringLiteral("IDA1")), before);
     EXPECT_EQ(window->ChartData->Days, before);
 }

@@ -1,6 +1,5 @@
-#include "db/Engines.h"
+#include "TreeFixture.h"
 
-#include "app/U_Main.h"
 #include "chart/ChartDocument.h"
 #include "chart/ChartRow.h"
 #include "common/ui/DialogRunner.h"
@@ -12,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -20,52 +21,38 @@ namespace kelvaro
 namespace
 {
 
-const QString Patient = QStringLiteral("00112233445566778899AABBCCDDEEFF");
+const QDateTime March7(QDate(2015, 3, 7), QTime(8, 5, 9));
+const QStringList InHospital{QStringLiteral("在院病人"), QStringLiteral("内科"),
+                             QStringLiteral("王一[A1]")};
+const QStringList Discharged{QStringLiteral("出院病人"), QStringLiteral("内科"),
+                             QStringLiteral("钱五[A2]")};
 
-// A window set up as start-up leaves it, with a patient's chart open and
-// modal dialogs handed to `onModal` instead of run.
-class Entry : public testing::TestWithParam<Engine>
+// A window after start-up on its chart page, its tree holding a patient in
+// hospital and one discharged; modal dialogs handed to `onModal` instead of run.
+class Entry : public test::TreeFixture
 {
 protected:
     void SetUp() override
     {
-        KELVARO_FRESH_DATABASE_OR_SKIP(fresh, GetParam(), test::FreshDatabase::Contents::Schema);
-        window = std::make_unique<TF_Main>();
-        ASSERT_TRUE(window->DBConnect.Open(fresh.settings()));
-        window->DatabaseKind = fresh.kind();
-        const Dialect dialect = DialectForKind(fresh.kind());
-        window->PatientSource = dialect.PatientSource;
-        window->UserNumber = QStringLiteral("n01");
-        window->ChartData = std::make_unique<_TemperatureData>(&window->DBConnect);
-        _TemperatureData& chart = *window->ChartData;
-        chart.DatabaseKind = fresh.kind();
-        chart.Operator = window->UserNumber;
-        chart.PatientID = Patient;
-        chart.SerialNumber = QStringLiteral("A1");
-        chart.InHospitalDate = QStringLiteral("2015-03-07");
-        ASSERT_TRUE(chart.LoadChart());
-        window->PatientStatus = 1;
-
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
-        previous_ = SetModalHandler([this](QDialog& dialog) {
-            shown.push_back(dialog.objectName());
-            return onModal ? onModal(dialog) : int(QDialog::Rejected);
-        });
+        TreeFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        AddSections({QStringLiteral("内科")});
+        AddPatient("A1", "王一", "内科", March7);
+        AddPatient("A2", "钱五", "内科", March7, 2, March7.addDays(2));
+        QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
     }
-    void TearDown() override
+
+    void Open(const QStringList& path)
     {
-        SetModalHandler(previous_);
-        MessageBox::SetScripted(false);
+        QTreeWidgetItem* node = Node(path);
+        ASSERT_NE(node, nullptr) << path.join('/').toStdString();
+        DoubleClickNode(node);
     }
 
-    test::FreshDatabase fresh;
-    std::unique_ptr<TF_Main> window;
-    QStringList shown;
-    ModalHandler onModal;
+    void ClickEntry() { QTest::mouseClick(window->BtnInputData, Qt::LeftButton); }
 
-private:
-    ModalHandler previous_;
+    QStringList Shown() const { return screen.modalDialogs.mid(1); } // after the login
 };
 
 // Each case leaves the window worse off than the one before.
@@ -73,60 +60,65 @@ TEST_P(Entry, IsRefusedForADischargedPatientAndWithoutAnOpenOne)
 {
     const struct {
         const char* what;
-        std::function<void(TF_Main&)> change;
+        std::function<void()> before;
         const char* message;
     } cases[] = {
-        {"discharged", [](TF_Main& w) { w.PatientStatus = 2; }, "出院病人的体温单信息不允许修改!"},
-        {"no patient", [](TF_Main& w) { w.ChartData->PatientID.clear(); },
-         "没有发现病人信息，不能录入体温单数据!"},
-        {"before start-up", [](TF_Main& w) { w.ChartData.reset(); },
+        {"no patient", [] {}, "没有发现病人信息，不能录入体温单数据!"},
+        {"discharged", [this] { Open(Discharged); }, "出院病人的体温单信息不允许修改!"},
+        {"no chart manager (start-up gave up)", [this] { window->ChartData.reset(); },
          "没有发现病人信息，不能录入体温单数据!"},
     };
-    for (const auto& [what, change, message] : cases) {
+    for (const auto& [what, before, message] : cases) {
+        SCOPED_TRACE(what);
+        before();
         MessageBox::ClearShown();
-        change(*window);
-        window->BtnInputDataClick();
-        EXPECT_EQ(MessageBox::ShownTexts(), QStringList{QString::fromUtf8(message)}) << what;
-        EXPECT_TRUE(shown.isEmpty()) << what;
+        ClickEntry();
+        EXPECT_EQ(MessageBox::ShownTexts(), QStringList{QString::fromUtf8(message)});
+        EXPECT_TRUE(Shown().isEmpty());
     }
 }
 
 TEST_P(Entry, TheChartShowsWhatTheDialogStoredOnceItCloses)
 {
+    Open(InHospital);
+    const QImage emptyWeek = window->Image->pixmap().toImage();
     onModal = [this](QDialog& dialog) {
         dialog.show();                                // opens on the admission day
         EXPECT_TRUE(window->ChartData->Days.empty()); // not before it closes
-        dialog.findChild<QLineEdit*>(QStringLiteral("TxtYB1"))->setText(QStringLiteral("38.5"));
-        dialog.findChild<QPushButton*>(QStringLiteral("BtnSave"))->click();
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("TxtYB1")),
+                         QStringLiteral("38.5"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BtnSave")),
+                          Qt::LeftButton);
         EXPECT_TRUE(window->ChartData->Days.empty());
         return int(QDialog::Rejected);
     };
-    window->BtnInputDataClick();
+    ClickEntry();
 
-    EXPECT_EQ(shown, QStringList{QStringLiteral("F_EditData")});
+    EXPECT_EQ(Shown(), QStringList{QStringLiteral("F_EditData")});
     const TemperatureDataMap& days = window->ChartData->Days;
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days.at(QStringLiteral("2015-03-07")).YB[0], QStringLiteral("38.5"));
     EXPECT_EQ(days.at(QStringLiteral("2015-03-07")).OperationLog.at(0).Operator,
-              QStringLiteral("n01"));
+              QStringLiteral("nurse1"));
     ChartRow row;
-    ASSERT_TRUE(ReadChartRow(window->DBConnect, Patient, row, nullptr));
+    ASSERT_TRUE(ReadChartRow(window->DBConnect, QStringLiteral("IDA1"), row, nullptr));
     EXPECT_EQ(window->ChartData->GetDocumentText(), row.document);
-    EXPECT_FALSE(window->Image->pixmap().isNull()); // the week was drawn again
+    EXPECT_NE(window->Image->pixmap().toImage(), emptyWeek); // the week was drawn again
 }
 
 TEST_P(Entry, ClosingWithoutSavingKeepsTheChartAsItWas)
 {
+    Open(InHospital);
     const QByteArray before = window->ChartData->GetDocumentText();
-    window->BtnInputDataClick();
-    EXPECT_EQ(shown, QStringList{QStringLiteral("F_EditData")});
+    ClickEntry();
+    EXPECT_EQ(Shown(), QStringList{QStringLiteral("F_EditData")});
     EXPECT_EQ(window->ChartData->GetDocumentText(), before);
 }
 
 TEST_P(Entry, TheOptionMenuOpensTheOptionDialog)
 {
-    window->N14Click();
-    EXPECT_EQ(shown, QStringList{QStringLiteral("F_EditOption")});
+    window->N14->trigger();
+    EXPECT_EQ(Shown(), QStringList{QStringLiteral("F_EditOption")});
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, Entry, test::AllEngines(), test::EngineName);

@@ -121,6 +121,7 @@ TEST_P(LifecycleTest, DischargeAndItsUndoingMoveThePatientBetweenTheLists)
     ShowStatus(0);
     Select(QStringLiteral("1002"));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    MessageBox::SetNextAnswers({true});
     window->BtnOutHos->click();
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList({DischargeQuestion, "办理病人出院成功!"}));
     EXPECT_EQ(Listed(), QStringList{"1001"});
@@ -133,6 +134,7 @@ TEST_P(LifecycleTest, DischargeAndItsUndoingMoveThePatientBetweenTheLists)
     ShowStatus(1);
     EXPECT_EQ(Listed(), QStringList{"1002"});
     Select(QStringLiteral("1002"));
+    MessageBox::SetNextAnswers({true});
     window->BtnOutHosReturn->click();
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList({UndoQuestion, "病人出院回退成功!"}));
     EXPECT_EQ(Listed(), QStringList());
@@ -156,6 +158,7 @@ TEST_P(LifecycleTest, FailedStatusChangesSayWhyAndLeaveTheListAsItWas)
         const QStringList listed = Listed();
         ASSERT_FALSE(listed.isEmpty());
         ASSERT_TRUE(db().Exec(QStringLiteral("alter table tblInPatientInfo rename to tblAside")));
+        MessageBox::SetNextAnswers({true});
         c.button->click();
         ASSERT_TRUE(db().Exec(QStringLiteral("alter table tblAside rename to tblInPatientInfo")));
         EXPECT_EQ(MessageBox::ShownTexts(), QStringList({c.question, c.failure}));
@@ -169,6 +172,7 @@ TEST_P(LifecycleTest, DeletionBacksUpWithTheMarkerThenRemovesPatientAndChart)
     AddChartRow(QStringLiteral("ID1001"));
     ShowStatus(0);
     Select(QStringLiteral("1002"));
+    MessageBox::SetNextAnswers({true});
     window->BtnCalcPrice->click();
 
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList{DeleteQuestion});
@@ -200,6 +204,7 @@ TEST_P(LifecycleTest, DeletingAPatientWithoutChartSucceeds)
 {
     ShowStatus(0);
     Select(QStringLiteral("1001"));
+    MessageBox::SetNextAnswers({true});
     window->BtnCalcPrice->click();
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList{DeleteQuestion});
     EXPECT_TRUE(Patient(QStringLiteral("1001")).empty());
@@ -210,6 +215,7 @@ TEST_P(LifecycleTest, AFailedChartDeletionKeepsThePatient)
     ShowStatus(0);
     Select(QStringLiteral("1001"));
     ASSERT_TRUE(db().Exec(QStringLiteral("drop table tblFebriloInfo")));
+    MessageBox::SetNextAnswers({true});
     window->BtnCalcPrice->click();
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList({DeleteQuestion, "删除病人失败，请重试!"}));
     EXPECT_EQ(Patient(QStringLiteral("1001")).size(), 1u);

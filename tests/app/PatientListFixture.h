@@ -1,5 +1,5 @@
 #pragma once
-#include "db/Engines.h"
+#include "StartupFixture.h"
 
 #include "app/U_Main.h"
 #include "common/ProgramHome.h"
@@ -22,49 +22,29 @@
 namespace kelvaro::test
 {
 
-// A main window that is never shown, on a fresh database, with the values
-// start-up would set; message boxes scripted, modal dialogs handed to
-// `onModal` (rejected when it is empty).
-class PatientListFixture : public testing::TestWithParam<Engine>
+// The main window after its own start-up on a program home made as init-db
+// makes one, logged in through the login window (as the nurse "nurse1"); the
+// list's period then set to March 2015, quietly. Message boxes are scripted,
+// modal dialogs handed to `onModal` (rejected when it is empty).
+class PatientListFixture : public StartupFixture
 {
 protected:
     void SetUp() override
     {
-        KELVARO_FRESH_DATABASE_OR_SKIP(fresh, GetParam(), FreshDatabase::Contents::Schema);
-        ASSERT_TRUE(EnterProgramHome(fresh.dir()));
-        window = std::make_unique<TF_Main>();
-        ASSERT_TRUE(window->DBConnect.Open(fresh.settings()));
-        const Dialect dialect = DialectForKind(fresh.kind());
-        window->DatabaseKind = fresh.kind();
-        window->DateQuote = dialect.DateQuote;
-        window->DateTimeFormat = dialect.DateTimeFormat;
-        window->DayStartSuffix = dialect.DayStartSuffix;
-        window->DayEndSuffix = dialect.DayEndSuffix;
-        window->PatientSource = dialect.PatientSource;
-        window->UserNumber = QStringLiteral("n01");
+        StartupFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        Start(loginCode, loginPassword);
+        ASSERT_TRUE(Ready());
         SetPeriod(QDate(2015, 3, 1), QDate(2015, 3, 31));
-        MessageBox::SetScripted(true);
         MessageBox::ClearShown();
-        previousHandler_ = SetModalHandler([this](QDialog& dialog) {
+        screen.onModal = [this](QDialog& dialog) {
             ++modalDialogs;
             return onModal ? onModal(dialog) : int(QDialog::Rejected);
-        });
-    }
-    void TearDown() override
-    {
-        SetModalHandler(previousHandler_);
-        MessageBox::SetScripted(false);
+        };
     }
 
-    Database& db() { return fresh.db(); }
-
-    // The chart manager as start-up makes it for the logged-in user.
-    void MakeChartManager()
-    {
-        window->ChartData = std::make_unique<_TemperatureData>(&window->DBConnect);
-        window->ChartData->DatabaseKind = fresh.kind();
-        window->ChartData->Operator = window->UserNumber;
-    }
+    Database& db() { return StartupFixture::db; }
 
     void SetPeriod(const QDate& begin, const QDate& end)
     {
@@ -124,13 +104,11 @@ protected:
         return rows;
     }
 
-    FreshDatabase fresh;
-    std::unique_ptr<TF_Main> window;
+    // Who logs in; a case class that needs the administrator sets it in its constructor.
+    QString loginCode = QStringLiteral("nurse1");
+    QString loginPassword = QStringLiteral("123456");
     std::function<int(QDialog&)> onModal;
     int modalDialogs = 0;
-
-private:
-    ModalHandler previousHandler_;
 };
 
 } // namespace kelvaro::test

@@ -37,7 +37,6 @@ protected:
         TreeFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        window->CreateChartResources();
         AddPatient("A1", "王一", "内科", QDateTime(QDate(2015, 3, 7), QTime(8, 5)));
         ASSERT_TRUE(OpenPatientChart(db(), *window->ChartData, QStringLiteral("IDA1")));
     }

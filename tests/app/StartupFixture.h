@@ -13,7 +13,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWindow>
 
+#include <algorithm>
 #include <memory>
 
 namespace kelvaro::test
@@ -28,6 +32,7 @@ public:
     {
         MessageBox::SetScripted(true);
         MessageBox::ClearShown();
+        MessageBox::TakeUnanswered();
         previous_ = SetModalHandler([this](QDialog& dialog) {
             modalDialogs << (dialog.objectName().isEmpty()
                                  ? QString::fromLatin1(dialog.metaObject()->className())
@@ -39,6 +44,7 @@ public:
     {
         SetModalHandler(previous_);
         MessageBox::SetScripted(false);
+        EXPECT_EQ(MessageBox::TakeUnanswered(), QStringList()) << "questions nobody answered";
     }
     ScriptedScreen(const ScriptedScreen&) = delete;
     ScriptedScreen& operator=(const ScriptedScreen&) = delete;
@@ -50,17 +56,19 @@ private:
     ModalHandler previous_;
 };
 
-// Types into the login window as a user would and presses its login button.
+// Types into the login window as a user would: the code, Enter, the
+// password, Enter.
 inline int LogIn(QDialog& login, const QString& code, const QString& password)
 {
     auto* user = login.findChild<QLineEdit*>(QStringLiteral("TxtUID"));
     auto* secret = login.findChild<QLineEdit*>(QStringLiteral("TxtPWD"));
-    auto* button = login.findChild<QPushButton*>(QStringLiteral("BtnLogin"));
-    if (!user || !secret || !button)
+    if (!user || !secret)
         return QDialog::Rejected;
-    user->setText(code);
-    secret->setText(password);
-    button->click();
+    login.show();
+    QTest::keyClicks(user, code);
+    QTest::keyClick(user, Qt::Key_Return);
+    QTest::keyClicks(secret, password);
+    QTest::keyClick(secret, Qt::Key_Return);
     return login.result();
 }
 
@@ -108,6 +116,26 @@ protected:
     }
 
     bool Ready() const { return window && !window->ProgramEnding && window->ChartData; }
+
+    // Where the tree's node is in the window, scrolled into view. The clicks
+    // go there through the window system, as the mouse sends them: a right
+    // press becomes the context menu, two quick presses a double-click.
+    QPoint InWindow(QTreeWidgetItem* node) const
+    {
+        QTreeWidget* tree = window->PatientTreeView;
+        tree->scrollToItem(node);
+        const QRect rect = tree->visualItemRect(node);
+        const QPoint at(rect.left() + std::min(rect.width() / 2, 40), rect.center().y());
+        return tree->viewport()->mapTo(window.get(), at);
+    }
+    void RightClickNode(QTreeWidgetItem* node)
+    {
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, InWindow(node));
+    }
+    void DoubleClickNode(QTreeWidgetItem* node)
+    {
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, InWindow(node));
+    }
 
     const QString savedDirectory = QDir::currentPath();
     FreshDatabase fresh;

@@ -198,26 +198,59 @@ TEST_P(StartupSettings, TakesBackupPrinterAndOffsetsFromTheConfiguration)
 INSTANTIATE_TEST_SUITE_P(Local, StartupSettings, testing::Values(Engine::SQLite), EngineName);
 
 // Without a database to reach, the settings dialog is the only way on;
-// cancelling it ends the program before the login.
+// cancelling it ends the program before the login. A missing local file is
+// named first, with the newest backup to restore it from.
 TEST(StartupWithoutDatabase, CancelledSettingsDialogEndsTheProgram)
 {
     struct Case {
         const char* what;
         const char* kind;
+        QStringList backups; // in DBBak
+        QString said;        // before the dialog, after "本地数据库文件 <file> 不存在。"
     };
-    for (const Case& c : {Case{"missing QMDB.mdb", "Access"},
-                          Case{"server kind with nothing stored", "PostgreSQL"}}) {
+    const Case cases[] = {
+        {"missing QMDB.mdb",
+         "Access",
+         {},
+         QStringLiteral("备份目录中也没有备份文件，请与系统管理员联系。")},
+        {"missing QMDB.mdb with backups",
+         "Access",
+         {QStringLiteral("QMDB20261101080000.bak"),
+          QStringLiteral("QMDB20261103080000[删除备份].bak"),
+          QStringLiteral("QMDB20261102080000.bak")},
+         QStringLiteral(
+             "最新的备份文件是 %1/DBBak/QMDB20261103080000[删除备份].bak，可以把它复制为 "
+             "%1/QMDB.mdb 后重新启动程序。")},
+        {"server kind with nothing stored", "PostgreSQL", {}, {}},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir home;
         const QString savedDirectory = QDir::currentPath();
         ASSERT_TRUE(EnterProgramHome(home.path()));
         ASSERT_TRUE(CreateAppConfig(QString::fromUtf8(c.kind), QStringLiteral("测试医院")));
+        ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("DBBak")));
+        for (const QString& backup : c.backups) {
+            QFile file(home.filePath(QStringLiteral("DBBak/") + backup));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
         {
             ScriptedScreen screen;
+            QStringList saidBeforeDialog;
+            screen.onModal = [&saidBeforeDialog](QDialog&) {
+                saidBeforeDialog = MessageBox::ShownTexts();
+                return int(QDialog::Rejected);
+            };
             TF_Main window;
             window.show();
             EXPECT_EQ(screen.modalDialogs, QStringList{QStringLiteral("TF_DBConfig")});
-            EXPECT_EQ(MessageBox::ShownTexts(), QStringList{NoConnection});
+            const QStringList explained =
+                c.said.isEmpty() ? QStringList{}
+                                 : QStringList{QStringLiteral("本地数据库文件 %1/QMDB.mdb 不存在。")
+                                                   .arg(QDir::toNativeSeparators(ProgramHome())) +
+                                               c.said.arg(QDir::toNativeSeparators(ProgramHome()))};
+            EXPECT_EQ(saidBeforeDialog, explained);
+            EXPECT_EQ(MessageBox::ShownTexts(), explained + QStringList{NoConnection});
             EXPECT_TRUE(window.ProgramEnding);
             EXPECT_FALSE(window.DBConnect.IsOpen());
             EXPECT_EQ(window.ChartData, nullptr);

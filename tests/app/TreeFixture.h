@@ -1,13 +1,16 @@
 #pragma once
 #include "PatientListFixture.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace kelvaro::test
 {
 
-// The main window of the patient-list cases with the tree's period set to
-// March 2015, quietly, as start-up sets it before the first build.
+// The main window of the patient-list cases on its chart page, with the
+// tree's period set to March 2015, quietly.
 class TreeFixture : public PatientListFixture
 {
 protected:
@@ -17,6 +20,7 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         SetTreePeriod(QDate(2015, 3, 1), QDate(2015, 3, 31));
+        window->Pager->setCurrentIndex(1); // the chart page, where the tree is
     }
 
     void SetTreePeriod(const QDate& begin, const QDate& end)
@@ -40,6 +44,17 @@ protected:
             node = found;
         }
         return node;
+    }
+
+    // Right-clicks the node and clicks `item` in the menu that opens.
+    void ChooseFromTreeMenu(const QStringList& path, QAction* item)
+    {
+        QTreeWidgetItem* node = Node(path);
+        ASSERT_NE(node, nullptr) << path.join('/').toStdString();
+        RightClickNode(node);
+        QMenu* menu = window->AdvPopupMenu3;
+        ASSERT_TRUE(menu->isVisible()) << path.join('/').toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
 
     void Select(const QStringList& path)

@@ -3,8 +3,8 @@
 #include "chart/PatientTreeData.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
 
 namespace kelvaro
 {
@@ -54,7 +54,7 @@ TEST_P(PatientTree, SectionsUnderBothRootsWithTheirPatientsOfThePeriod)
     AddPatient("A5", "钱五", "内科", March7.addDays(1));
     AddPatient("A6", "孙六", "内科", March7, 2, April2); // discharged after it
     AddPatient("A7", "周七", "内科 ", March7);           // not quite the section's name
-    window->BtnRefreshTreeClick();
+    QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
 
     EXPECT_EQ(Shape(window->PatientTreeView->invisibleRootItem()),
               QStringList({"在院病人+", " 内科+", "  王一[A1]", "  钱五[A5]", " 外科", " 儿科",
@@ -82,12 +82,12 @@ TEST_P(PatientTree, SectionsUnderBothRootsWithTheirPatientsOfThePeriod)
 TEST_P(PatientTree, WithoutSectionsOnlyTheRootsAndSameNamedSectionsShareTheirPatients)
 {
     AddPatient("A1", "王一", "内科", March7);
-    window->BtnRefreshTreeClick();
+    QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
     EXPECT_EQ(Shape(window->PatientTreeView->invisibleRootItem()),
               QStringList({"在院病人", "出院病人"}));
 
     AddSections({QStringLiteral("内科"), QStringLiteral("内科")});
-    window->BtnRefreshTreeClick();
+    QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
     EXPECT_EQ(Shape(window->PatientTreeView->invisibleRootItem()),
               QStringList({"在院病人+", " 内科+", "  王一[A1]", " 内科+", "  王一[A1]", "出院病人+",
                            " 内科", " 内科"}));
@@ -112,57 +112,40 @@ TEST_P(PatientTree, EitherDateOfThePeriodRebuildsTheTreeAndOnlyThen)
     EXPECT_EQ(Node({"在院病人", "内科", "王一[A1]"}), nullptr);
 }
 
-TEST_P(PatientTree, RightButtonPressSelectsTheNodeUnderThePointer)
+// A right-click selects the node under the pointer, so that the menu acts on
+// it; the menu's chart items open only on a patient (import and export are
+// the administrator's), and a click on empty space leaves the selection.
+TEST_P(PatientTree, RightClickSelectsTheNodeAndOpensTheMenuOnlyOnPatients)
 {
     AddSections({QStringLiteral("内科")});
     AddPatient("A1", "王一", "内科", March7);
-    window->BtnRefreshTreeClick();
-    QTreeWidget* tree = window->PatientTreeView;
-    tree->resize(224, 400);
-    tree->viewport()->resize(220, 380);
-    const auto press = [tree](QPoint at) {
-        QMouseEvent event(QEvent::MouseButtonPress, at, tree->viewport()->mapToGlobal(at),
-                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(tree->viewport(), &event);
+    QTest::mouseClick(window->BtnRefreshTree, Qt::LeftButton);
+    const struct {
+        QStringList node;
+        bool menu;
+    } cases[] = {
+        {{"在院病人"}, false},
+        {{"在院病人", "内科", "王一[A1]"}, true},
+        {{"出院病人", "内科"}, false},
+        {{"在院病人", "内科", "王一[A1]"}, true},
     };
-    QTreeWidgetItem* leaf = Node({"在院病人", "内科", "王一[A1]"});
-    const QRect leafRect = tree->visualItemRect(leaf);
-    ASSERT_FALSE(leafRect.isEmpty());
-    press(leafRect.center());
-    EXPECT_EQ(tree->currentItem(), leaf);
-    press(QPoint(10, 370)); // below the last node
-    EXPECT_EQ(tree->currentItem(), leaf);
-}
-
-TEST_P(PatientTree, PopupMenuOffersChartItemsOnlyOnPatients)
-{
-    AddSections({QStringLiteral("内科")});
-    AddPatient("A1", "王一", "内科", March7);
-    window->BtnRefreshTreeClick();
-    struct Case {
-        QString user;
-        QStringList node; // empty: none selected
-        bool n8, n12n13;
-    };
-    const Case cases[] = {
-        {"admin", {"在院病人"}, false, false},
-        {"admin", {"在院病人", "内科", "王一[A1]"}, true, true},
-        {"ADMIN", {}, true, true},
-        {"admin", {"出院病人", "内科"}, false, false},
-        {"n01", {"在院病人", "内科", "王一[A1]"}, true, false},
-    };
-    for (const Case& c : cases) {
-        window->UserNumber = c.user;
-        if (c.node.isEmpty())
-            window->PatientTreeView->setCurrentItem(nullptr);
-        else
-            Select(c.node);
-        window->AdvPopupMenu3Popup();
-        const std::string where = (c.user + ":" + c.node.join('/')).toStdString();
-        EXPECT_EQ(window->N8->isVisible(), c.n8) << where;
-        EXPECT_EQ(window->N12->isVisible(), c.n12n13) << where;
-        EXPECT_EQ(window->N13->isVisible(), c.n12n13) << where;
+    for (const auto& [path, menu] : cases) {
+        SCOPED_TRACE(path.join('/').toStdString());
+        RightClickNode(Node(path));
+        EXPECT_EQ(window->PatientTreeView->currentItem(), Node(path));
+        EXPECT_EQ(window->AdvPopupMenu3->isVisible(), menu);
+        if (menu) {
+            EXPECT_TRUE(window->N8->isVisible());
+            EXPECT_FALSE(window->N12->isVisible());
+            EXPECT_FALSE(window->N13->isVisible());
+            QTest::keyClick(window->AdvPopupMenu3, Qt::Key_Escape);
+        }
     }
+    QWidget* viewport = window->PatientTreeView->viewport();
+    const QPoint belowTheNodes(10, viewport->height() - 5);
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                      viewport->mapTo(window.get(), belowTheNodes));
+    EXPECT_EQ(window->PatientTreeView->currentItem(), Node({"在院病人", "内科", "王一[A1]"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PatientTree, test::AllEngines(), test::EngineName);

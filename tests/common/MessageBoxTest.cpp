@@ -26,6 +26,8 @@ TEST(MessageBox, ScriptedModeRecordsAndAnswersFromTheQueue)
     EXPECT_EQ(MessageBox::ShownTexts(),
               QStringList({QStringLiteral("保存成功!"), QStringLiteral("确认退出程序?"),
                            QStringLiteral("again"), QStringLiteral("failed")}));
+    EXPECT_EQ(MessageBox::TakeUnanswered(), QStringList{QStringLiteral("again")});
+    EXPECT_TRUE(MessageBox::TakeUnanswered().isEmpty());
     MessageBox::ClearShown();
     MessageBox::SetScripted(false);
 }

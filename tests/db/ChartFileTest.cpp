@@ -89,17 +89,40 @@ TEST_P(ChartFileTest, ForeignOrBrokenFileChangesNothing)
 
     TemperatureDataMap foreignDays;
     foreignDays[QStringLiteral("2015-04-01")] = SampleDay(QStringLiteral("2015-04-01"), {});
-    const QByteArray files[] = {
-        DocumentWriter(other, QStringLiteral("B200"), foreignDays),
-        DocumentWriter(patient, QStringLiteral("A099"), foreignDays),
-        "<Root",
+    const QString otherAdmission =
+        QStringLiteral(
+            "此文件不是该病人本次住院（住院号 %1）的体温单数据，没有导入，原有数据未改变!")
+            .arg(chart->SerialNumber);
+    const QString damaged = QStringLiteral("此文件已损坏或不是体温单数据文件（");
+    const QByteArray own = DocumentWriter(patient, chart->SerialNumber, foreignDays);
+    QByteArray repeatedDay = own;
+    const qsizetype dayAt = own.indexOf("<Group");
+    repeatedDay.insert(dayAt, own.mid(dayAt, own.indexOf("</Group>") + 8 - dayAt));
+    const struct {
+        const char* what;
+        QByteArray file;
+        QString says; // the whole message, or its start for the parser's own words
+    } files[] = {
+        {"another patient", DocumentWriter(other, QStringLiteral("B200"), foreignDays),
+         otherAdmission},
+        {"another admission", DocumentWriter(patient, QStringLiteral("A099"), foreignDays),
+         otherAdmission},
+        {"cut short", "<Root", damaged + QStringLiteral("第1行：")},
+        {"truncated", own.left(own.size() / 2), damaged + QStringLiteral("第")},
+        {"junk", QByteArray("\x01\x02\xff\xfe junk"), damaged + QStringLiteral("第1行：")},
+        {"empty", QByteArray(), damaged + QStringLiteral("文件是空的）")},
+        {"other XML", "<html><body/></html>",
+         damaged + QStringLiteral("没有体温单数据的根元素Root），没有导入，原有数据未改变!")},
+        {"a day twice", repeatedDay,
+         damaged + QStringLiteral("体温单数据的内容无法读取），没有导入，原有数据未改变!")},
     };
     const QString path = fresh.dir() + QStringLiteral("/foreign.QDB");
-    for (const QByteArray& file : files) {
+    for (const auto& [what, file, says] : files) {
+        SCOPED_TRACE(what);
         WriteFile(path, file);
         const ChartFileResult result = ImportChartFile(fresh.db(), *chart, patient, path);
         EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_TRUE(result.message.startsWith(says)) << result.message.toStdString();
         EXPECT_EQ(ChartRows(patient).front().bytes(QStringLiteral("BodyTempData")), stored);
         EXPECT_EQ(chart->Days, days);
         EXPECT_EQ(chart->GetDocumentText(), stored);
