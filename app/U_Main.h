@@ -187,6 +187,7 @@ private:
     void SetDefaultDates();
     void TakeLocalSettings();
     void LoadSystemParameters();
+    void CreateChartResources();
     void WarnWithoutPrinter();
     void EndProgram();
     ConnectionSettings ServerSettings() const;
