@@ -230,6 +230,7 @@ private:
     void PrintCurrentPage();
     void PrintAllPages();
     void PreviewPages();
+    int WeeksToPrint();
     void ExportPdf(bool allWeeks);
 };
 

@@ -110,22 +110,32 @@ void TF_Main::PrintCurrentPage()
                                 QStringLiteral("打印体温单出现错误，错误原因：") + failure.reason);
 }
 
-void TF_Main::PrintAllPages()
+// The weeks of the open chart, with the printer chosen; 0 after a message
+// that says why nothing can be printed.
+int TF_Main::WeeksToPrint()
 {
     if (!ChartPrinter) {
         MessageBox::Information(this, NoPrinter);
-        return;
+        return 0;
     }
     QString problem;
     const int weeks = ChartData ? RecordedWeeks(*ChartData, NoChartData, problem) : 0;
     if (weeks <= 0) {
         MessageBox::Information(this, problem.isEmpty() ? NoChartData : problem);
-        return;
+        return 0;
     }
     if (!SelectChartPrinter(*ChartPrinter, PrinterName)) {
         MessageBox::Information(this, NoPrinter);
-        return;
+        return 0;
     }
+    return weeks;
+}
+
+void TF_Main::PrintAllPages()
+{
+    const int weeks = WeeksToPrint();
+    if (weeks <= 0)
+        return;
     QProgressDialog progress(QStringLiteral("正在打印体温单..."), QStringLiteral("取消"), 0, weeks,
                              this);
     progress.setMinimumDuration(0);
@@ -140,16 +150,9 @@ void TF_Main::PrintAllPages()
 // prints them from there.
 void TF_Main::PreviewPages()
 {
-    if (!ChartPrinter || !SelectChartPrinter(*ChartPrinter, PrinterName)) {
-        MessageBox::Information(this, NoPrinter);
+    const int weeks = WeeksToPrint();
+    if (weeks <= 0)
         return;
-    }
-    QString problem;
-    const int weeks = ChartData ? RecordedWeeks(*ChartData, NoChartData, problem) : 0;
-    if (weeks <= 0) {
-        MessageBox::Information(this, problem.isEmpty() ? NoChartData : problem);
-        return;
-    }
     UseWholeSheet(*ChartPrinter);
     QPrintPreviewDialog preview(ChartPrinter.get(), this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
