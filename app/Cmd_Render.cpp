@@ -1,6 +1,5 @@
 #include "app/Commands.h"
 
-#include "chart/ChartTitle.h"
 #include "chart/PatientBaseInfo.h"
 #include "chart/_temperaturedata.h"
 #include "common/ConfigStore.h"
@@ -8,6 +7,7 @@
 #include "db/Dialect.h"
 #include "db/HomeDatabase.h"
 #include "db/SystemParameters.h"
+#include "model/ChartTitle.h"
 #include "render/DrawChartPage.h"
 #include "render/WriteChartPdf.h"
 

@@ -1,10 +1,10 @@
 #include "app/DemoData.h"
 
 #include "app/DemoChart.h"
-#include "chart/ChartDocument.h"
 #include "common/CodePage.h"
 #include "common/ContentId.h"
 #include "common/Scramble.h"
+#include "model/ChartDocument.h"
 
 #include <QStringList>
 

@@ -4,9 +4,9 @@
 #include "common/ui/DialogRunner.h"
 #include "common/ui/FileDialog.h"
 #include "common/ui/MessageBox.h"
-#include "render/PrintChart.h"
-#include "render/PrintJob.h"
 #include "render/WriteChartPdf.h"
+#include "render/print/PrintChart.h"
+#include "render/print/PrintJob.h"
 
 #include <QAction>
 #include <QMenu>

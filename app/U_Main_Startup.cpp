@@ -1,7 +1,6 @@
 #include "app/U_Login.h"
 #include "app/U_Main.h"
 
-#include "chart/ChartTitle.h"
 #include "common/DaysBefore.h"
 #include "common/LocalSettings.h"
 #include "common/ProgramHome.h"
@@ -12,6 +11,7 @@
 #include "db/Maintenance.h"
 #include "db/SystemParameters.h"
 #include "db/ui/U_DBConfig.h"
+#include "model/ChartTitle.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -5,7 +5,6 @@
 // PostgreSQL too when the KELVARO_TEST_PG_* variables name a server.
 //
 //   chart_load [--patients N]   (default 100000)
-#include "chart/ChartDocument.h"
 #include "chart/DaySave.h"
 #include "chart/PatientBaseInfo.h"
 #include "chart/_temperaturedata.h"
@@ -14,6 +13,7 @@
 #include "common/ProgramHome.h"
 #include "db/Dialect.h"
 #include "db/Schema.h"
+#include "model/ChartDocument.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,11 +7,11 @@
 //
 // --days: the stay's length (default 2922, eight years); --keep: the program
 // home with the chart file stays, for a closer look with heaptrack.
-#include "chart/ChartDocument.h"
 #include "common/ContentId.h"
 #include "common/ProgramHome.h"
 #include "db/Dialect.h"
 #include "db/InitDb.h"
+#include "model/ChartDocument.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

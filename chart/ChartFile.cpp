@@ -1,11 +1,11 @@
 #include "chart/ChartFile.h"
 
-#include "chart/ChartDocument.h"
 #include "chart/ChartRow.h"
-#include "chart/DayNodes.h"
 #include "chart/PatientBaseInfo.h"
 #include "chart/_temperaturedata.h"
-#include "chart/_xmlutil.h"
+#include "model/ChartDocument.h"
+#include "model/DayNodes.h"
+#include "model/_xmlutil.h"
 
 #include <QFile>
 #include <QSaveFile>

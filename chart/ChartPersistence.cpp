@@ -1,8 +1,8 @@
-#include "chart/ChartDocument.h"
 #include "chart/ChartRow.h"
 #include "chart/_temperaturedata.h"
 #include "common/ErrorLog.h"
 #include "db/Database.h"
+#include "model/ChartDocument.h"
 
 namespace kelvaro
 {

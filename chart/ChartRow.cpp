@@ -1,13 +1,13 @@
 #include "chart/ChartRow.h"
 
-#include "chart/ChartDocument.h"
-#include "chart/DayNodes.h"
 #include "chart/_temperaturedata.h"
-#include "chart/_xmlutil.h"
 #include "common/CodePage.h"
 #include "common/ErrorLog.h"
 #include "db/Database.h"
 #include "db/Dialect.h"
+#include "model/ChartDocument.h"
+#include "model/DayNodes.h"
+#include "model/_xmlutil.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "chart/DaySave.h"
 
-#include "chart/ChartDocument.h"
 #include "chart/_temperaturedata.h"
+#include "model/ChartDocument.h"
 
 namespace kelvaro
 {

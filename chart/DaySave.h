@@ -1,6 +1,6 @@
 #pragma once
 #include "chart/ChartRow.h"
-#include "chart/TemperatureData.h"
+#include "model/TemperatureData.h"
 
 #include <QDateTime>
 #include <QString>

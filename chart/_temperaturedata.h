@@ -1,6 +1,6 @@
 #pragma once
-#include "chart/TemperatureData.h"
-#include <QByteArray>
+#include "model/ChartContent.h"
+
 #include <QString>
 
 namespace kelvaro
@@ -8,38 +8,23 @@ namespace kelvaro
 
 class Database;
 
-// The chart data manager: identity and header of the open patient, the chart
-// document text and the days parsed from it.
-class _TemperatureData
+// The chart data manager: the open patient's chart content, loaded from and
+// stored in the database.
+class _TemperatureData : public ChartContent
 {
 public:
-    explicit _TemperatureData(Database* db);
-
-    void ResetPatient();
-    void ClearDays() { Days.clear(); }
-    bool SetDocumentText(const QByteArray& text);
-    const QByteArray& GetDocumentText() const { return DocumentText; }
-    // Weeks spanned by the stored days; *ok is false when a key is not a date.
-    int WeekCount(bool* ok = nullptr) const;
+    explicit _TemperatureData(Database* db) : db_(db) {}
 
     // Database operations, in their own unit.
     bool LoadChart();
     bool SaveChart();
     bool ClearChart();
 
-    TemperatureDataMap Days;
-    QString Title; // scrambled; unscrambled only for drawing
-    QString PatientID;
-    QString SerialNumber;
     QString Operator;
     QString DatabaseKind;
-    QString Name, Age, AgeUnit, Sex, BedNo, InHospitalSection;
-    QString InHospitalDate; // "yyyy-MM-dd"
-    QString OutHospitalDate;
 
 private:
     Database* db_;
-    QByteArray DocumentText;
 };
 
 } // namespace kelvaro

@@ -1,8 +1,8 @@
 #include "forms/U_EditData.h"
 
-#include "chart/EntryValues.h"
 #include "forms/ByteLimit.h"
 #include "forms/EditDataFields.h"
+#include "model/EntryValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

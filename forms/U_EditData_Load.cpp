@@ -1,7 +1,7 @@
 #include "forms/U_EditData.h"
 
-#include "chart/EntryValues.h"
 #include "forms/EditDataFields.h"
+#include "model/EntryValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "forms/U_EditData.h"
 
 #include "chart/DaySave.h"
-#include "chart/EntryValues.h"
 #include "common/ui/MessageBox.h"
 #include "forms/EditDataFields.h"
+#include "model/EntryValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 // many days as the counting of the import's bound finds.
 #include "FuzzCheck.h"
 
-#include "chart/ChartDocument.h"
+#include "model/ChartDocument.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "render/ChartPage.h"
 
-#include "chart/_temperaturedata.h"
+#include "model/ChartContent.h"
 
 namespace kelvaro
 {
@@ -20,7 +20,7 @@ QDate FirstDayOfWeek(const QString& admission, int week)
 
 } // namespace
 
-ChartPage::ChartPage(Canvas& canvas, const _TemperatureData& chart, int week,
+ChartPage::ChartPage(Canvas& canvas, const ChartContent& chart, int week,
                      const ChartPageSettings& settings)
     : Paint(canvas), Chart(chart), Week(week), Settings(settings),
       Layout(settings.OffsetPage ? settings.Offset : 0),

@@ -1,5 +1,5 @@
 #pragma once
-#include "chart/TemperatureData.h"
+#include "model/TemperatureData.h"
 #include "render/Canvas.h"
 #include "render/ChartLayout.h"
 #include "render/DrawChartPage.h"
@@ -13,14 +13,14 @@ namespace kelvaro
 
 // Everything one page drawing shares between its steps.
 struct ChartPage {
-    ChartPage(Canvas& canvas, const _TemperatureData& chart, int week,
+    ChartPage(Canvas& canvas, const ChartContent& chart, int week,
               const ChartPageSettings& settings);
 
     // The record of day `day` (0 to 6) of the page, or null.
     const TemperatureData* Day(int day) const;
 
     Canvas& Paint;
-    const _TemperatureData& Chart;
+    const ChartContent& Chart;
     int Week;
     ChartPageSettings Settings;
     ChartLayout Layout;

@@ -1,6 +1,6 @@
 #include "render/DrawChartPage.h"
 
-#include "chart/_temperaturedata.h"
+#include "model/ChartContent.h"
 #include "render/ChartPage.h"
 
 namespace kelvaro
@@ -22,7 +22,7 @@ void DrawBlankPage(ChartPage& page)
     canvas.SetPenWidth(1);
 }
 
-void DrawPage(Canvas& canvas, const _TemperatureData& chart, int week,
+void DrawPage(Canvas& canvas, const ChartContent& chart, int week,
               const ChartPageSettings& settings)
 {
     ChartPage page(canvas, chart, week, settings);
@@ -37,7 +37,7 @@ void DrawPage(Canvas& canvas, const _TemperatureData& chart, int week,
 
 } // namespace
 
-void DrawChartPage(QImage& bitmap, const _TemperatureData& chart, int week,
+void DrawChartPage(QImage& bitmap, const ChartContent& chart, int week,
                    const ChartPageSettings& settings)
 {
     if (chart.PatientID.isEmpty())
@@ -49,7 +49,7 @@ void DrawChartPage(QImage& bitmap, const _TemperatureData& chart, int week,
     DrawPage(canvas, chart, week, settings);
 }
 
-void DrawChartPage(QPainter& device, int scale, const _TemperatureData& chart, int week,
+void DrawChartPage(QPainter& device, int scale, const ChartContent& chart, int week,
                    const ChartPageSettings& settings)
 {
     if (chart.PatientID.isEmpty())

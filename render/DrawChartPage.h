@@ -5,7 +5,7 @@
 namespace kelvaro
 {
 
-class _TemperatureData;
+class ChartContent;
 
 // What the chart view, printing and the render command choose for a page.
 struct ChartPageSettings {
@@ -17,11 +17,11 @@ struct ChartPageSettings {
 
 // Draws page `week` (1 or more) of the chart into `bitmap`, resizing it to the
 // page. A chart without a patient key draws nothing and leaves the bitmap as it is.
-void DrawChartPage(QImage& bitmap, const _TemperatureData& chart, int week,
+void DrawChartPage(QImage& bitmap, const ChartContent& chart, int week,
                    const ChartPageSettings& settings);
 // Draws the same page onto a device from its painter's origin, each page pixel
 // `scale` × `scale` dots: lines and shapes as strokes, texts as text.
-void DrawChartPage(QPainter& device, int scale, const _TemperatureData& chart, int week,
+void DrawChartPage(QPainter& device, int scale, const ChartContent& chart, int week,
                    const ChartPageSettings& settings);
 
 } // namespace kelvaro

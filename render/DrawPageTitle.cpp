@@ -1,6 +1,6 @@
-#include "chart/_temperaturedata.h"
 #include "common/CodePage.h"
 #include "common/Scramble.h"
+#include "model/ChartContent.h"
 #include "render/ChartPage.h"
 
 namespace kelvaro
@@ -38,7 +38,7 @@ struct HeaderField {
 
 void DrawPatientHeader(ChartPage& page)
 {
-    const _TemperatureData& c = page.Chart;
+    const ChartContent& c = page.Chart;
     const HeaderField fields[] = {
         {u"姓名：", 6, 0, 11, c.Name, 12},
         {u"年龄：", 6, 0, 5, c.Age + c.AgeUnit, 6},

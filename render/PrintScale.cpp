@@ -15,7 +15,7 @@ int PrintScale(int deviceDpi)
     return deviceDpi / ScreenDpi;
 }
 
-void DrawPrintedPage(QPainter& device, const _TemperatureData& chart, int week,
+void DrawPrintedPage(QPainter& device, const ChartContent& chart, int week,
                      const ChartPageSettings& settings)
 {
     DrawChartPage(device, PrintScale(device.device()->logicalDpiX()), chart, week, settings);

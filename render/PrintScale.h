@@ -12,7 +12,7 @@ int PrintScale(int deviceDpi);
 
 // Draws a page onto a printer, a PDF or a preview from the painter's origin (the
 // top-left corner of the printable area) at the scale of the device's resolution.
-void DrawPrintedPage(QPainter& device, const _TemperatureData& chart, int week,
+void DrawPrintedPage(QPainter& device, const ChartContent& chart, int week,
                      const ChartPageSettings& settings);
 
 } // namespace kelvaro

@@ -1,6 +1,6 @@
 #include "render/WriteChartPdf.h"
 
-#include "chart/_temperaturedata.h"
+#include "model/ChartContent.h"
 #include "render/ChartLayout.h"
 #include "render/PrintScale.h"
 
@@ -65,18 +65,13 @@ bool StateExactPageSize(QFile& pdf, QSize written, QSizeF exact)
     return pdf.flush();
 }
 
-QString DocumentTitle(const _TemperatureData& chart)
+QString DocumentTitle(const ChartContent& chart)
 {
     return QStringLiteral("体温单 %1 住院号 %2").arg(chart.Name, chart.SerialNumber);
 }
 
-bool Continue(const ChartPrintProgress& progress, int pagesDone)
-{
-    return !progress || progress(pagesDone);
-}
-
 // Draws the pages into the open file; false when cancelled or not written.
-bool DrawPages(QFile& out, const _TemperatureData& chart, int first, int last,
+bool DrawPages(QFile& out, const ChartContent& chart, int first, int last,
                const ChartPageSettings& settings, const ChartPrintProgress& progress,
                QString* error)
 {
@@ -133,13 +128,13 @@ bool ReplaceTarget(QTemporaryFile& finished, const QString& target, QString* err
 
 } // namespace
 
-bool WriteChartPdf(const _TemperatureData& chart, int pages, const ChartPageSettings& settings,
+bool WriteChartPdf(const ChartContent& chart, int pages, const ChartPageSettings& settings,
                    const QString& file, QString* error)
 {
     return WriteChartPdf(chart, 1, pages, settings, file, error);
 }
 
-bool WriteChartPdf(const _TemperatureData& chart, int first, int last,
+bool WriteChartPdf(const ChartContent& chart, int first, int last,
                    const ChartPageSettings& settings, const QString& file, QString* error,
                    const ChartPrintProgress& progress)
 {

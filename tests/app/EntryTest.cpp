@@ -1,12 +1,12 @@
 #include "TreeFixture.h"
 
-#include "chart/ChartDocument.h"
 #include "chart/ChartRow.h"
 #include "common/ui/DialogRunner.h"
 #include "common/ui/MessageBox.h"
 #include "db/Dialect.h"
 #include "forms/U_EditData.h"
 #include "forms/U_EditOption.h"
+#include "model/ChartDocument.h"
 
 #include <QLabel>
 #include <QLineEdit>

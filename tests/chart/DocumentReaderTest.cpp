@@ -1,5 +1,5 @@
-#include "chart/ChartDocument.h"
 #include "common/CodePage.h"
+#include "model/ChartDocument.h"
 
 #include <gtest/gtest.h>
 

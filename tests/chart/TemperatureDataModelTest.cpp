@@ -1,5 +1,5 @@
-#include "chart/ChartDocument.h"
 #include "chart/_temperaturedata.h"
+#include "model/ChartDocument.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "ChartFixture.h"
 
-#include "chart/ChartDocument.h"
 #include "chart/ChartFile.h"
 #include "chart/ChartRow.h"
+#include "model/ChartDocument.h"
 
 #include <QFile>
 

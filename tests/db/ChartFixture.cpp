@@ -1,12 +1,12 @@
 #include "ChartFixture.h"
 
-#include "chart/ChartDocument.h"
 #include "chart/PatientBaseInfo.h"
-#include "chart/TemperatureData.h"
 #include "common/CodePage.h"
 #include "common/ContentId.h"
 #include "common/ProgramHome.h"
 #include "db/Dialect.h"
+#include "model/ChartDocument.h"
+#include "model/TemperatureData.h"
 
 #include <QDir>
 

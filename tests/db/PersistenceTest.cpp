@@ -1,10 +1,10 @@
 #include "ChartFixture.h"
 
-#include "chart/ChartDocument.h"
 #include "chart/ChartRow.h"
 #include "chart/DaySave.h"
 #include "chart/PatientBaseInfo.h"
 #include "db/Dialect.h"
+#include "model/ChartDocument.h"
 
 using namespace kelvaro;
 using kelvaro::test::ChartTest;

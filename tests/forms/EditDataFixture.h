@@ -1,10 +1,10 @@
 #pragma once
 #include "db/Engines.h"
 
-#include "chart/ChartDocument.h"
 #include "chart/ChartRow.h"
 #include "common/ui/MessageBox.h"
 #include "forms/U_EditData.h"
+#include "model/ChartDocument.h"
 
 #include <QDateEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // The saves of the day saver (DaySaver.cpp) and the chart they leave: save
 // number n writes one of seven days in turn, with n as its first memo, at a
 // time of its own, so that the stored chart tells which save was the last.
-#include "chart/TemperatureData.h"
+#include "model/TemperatureData.h"
 
 #include <QDateTime>
 

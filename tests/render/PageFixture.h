@@ -1,5 +1,5 @@
 #pragma once
-#include "chart/_temperaturedata.h"
+#include "model/ChartContent.h"
 #include "render/Canvas.h"
 #include "render/ChartLayout.h"
 #include "render/DrawChartPage.h"
@@ -43,7 +43,7 @@ protected:
     int SlotMiddle(int day, int slot) const { return l.SlotLeft(day, slot) + 8; }
     int TemperatureY(int tenths) const { return l.GraphTop() + (420 - tenths) * 8; }
 
-    _TemperatureData chart{nullptr};
+    ChartContent chart;
     ChartPageSettings settings;
     QImage page;
     ChartLayout l; // of the page last drawn, with AW and TH of the text font

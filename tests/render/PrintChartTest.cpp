@@ -1,4 +1,4 @@
-#include "render/PrintChart.h"
+#include "render/print/PrintChart.h"
 #include "PageFixture.h"
 #include "PrintSpool.h"
 

@@ -1,9 +1,9 @@
-#include "chart/ChartDocument.h"
+#include "model/ChartDocument.h"
 
-#include "chart/DayNodes.h"
-#include "chart/DocumentFields.h"
-#include "chart/_xmlutil.h"
 #include "common/ErrorLog.h"
+#include "model/DayNodes.h"
+#include "model/DocumentFields.h"
+#include "model/_xmlutil.h"
 
 #include <QSet>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "chart/TemperatureData.h"
+#include "model/TemperatureData.h"
 #include <QByteArray>
 
 namespace kelvaro

@@ -1,7 +1,7 @@
-#include "render/PrintChart.h"
+#include "render/print/PrintChart.h"
 
-#include "render/PrintJob.h"
 #include "render/PrintScale.h"
+#include "render/print/PrintJob.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,13 +12,8 @@ namespace kelvaro
 namespace
 {
 
-bool Continue(const ChartPrintProgress& progress, int pagesDone)
-{
-    return !progress || progress(pagesDone);
-}
-
 // All pages in one job, a new sheet between pages.
-void PrintOneJob(QPrinter& printer, const _TemperatureData& chart, const ChartPrintRun& run,
+void PrintOneJob(QPrinter& printer, const ChartContent& chart, const ChartPrintRun& run,
                  const ChartPrintProgress& progress, ChartPrintOutcome& outcome)
 {
     PrintJob job(printer);
@@ -42,7 +37,7 @@ void PrintOneJob(QPrinter& printer, const _TemperatureData& chart, const ChartPr
         outcome.failures.push_back({run.last, error});
 }
 
-void PrintJobPerPage(QPrinter& printer, const _TemperatureData& chart, const ChartPrintRun& run,
+void PrintJobPerPage(QPrinter& printer, const ChartContent& chart, const ChartPrintRun& run,
                      const ChartPrintProgress& progress, ChartPrintOutcome& outcome)
 {
     for (int page = run.first; page <= run.last; ++page) {
@@ -78,7 +73,7 @@ bool SelectChartPrinter(QPrinter& printer, const QString& name)
     return true;
 }
 
-void PaintChartPages(QPrinter& printer, const _TemperatureData& chart, const ChartPrintRun& run)
+void PaintChartPages(QPrinter& printer, const ChartContent& chart, const ChartPrintRun& run)
 {
     UseWholeSheet(printer);
     QPainter painter(&printer);
@@ -89,7 +84,7 @@ void PaintChartPages(QPrinter& printer, const _TemperatureData& chart, const Cha
     }
 }
 
-ChartPrintOutcome PrintChartPages(QPrinter& printer, const _TemperatureData& chart,
+ChartPrintOutcome PrintChartPages(QPrinter& printer, const ChartContent& chart,
                                   const ChartPrintRun& run, const ChartPrintProgress& progress)
 {
     ChartPrintOutcome outcome;

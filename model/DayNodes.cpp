@@ -1,4 +1,4 @@
-#include "chart/DayNodes.h"
+#include "model/DayNodes.h"
 
 #include "common/CodePage.h"
 

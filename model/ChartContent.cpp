@@ -1,6 +1,6 @@
-#include "chart/_temperaturedata.h"
+#include "model/ChartContent.h"
 
-#include "chart/ChartDocument.h"
+#include "model/ChartDocument.h"
 
 #include <QDate>
 
@@ -12,12 +12,12 @@ namespace
 const QString dateFormat = QStringLiteral("yyyy-MM-dd");
 }
 
-_TemperatureData::_TemperatureData(Database* db) : db_(db)
+ChartContent::ChartContent()
 {
     ResetPatient();
 }
 
-void _TemperatureData::ResetPatient()
+void ChartContent::ResetPatient()
 {
     PatientID.clear();
     SerialNumber.clear();
@@ -31,13 +31,13 @@ void _TemperatureData::ResetPatient()
     InHospitalDate = QDate::currentDate().toString(dateFormat);
 }
 
-bool _TemperatureData::SetDocumentText(const QByteArray& text)
+bool ChartContent::SetDocumentText(const QByteArray& text)
 {
     DocumentText = text;
     return DocumentReader(DocumentText, PatientID, SerialNumber, Days);
 }
 
-int _TemperatureData::WeekCount(bool* ok) const
+int ChartContent::WeekCount(bool* ok) const
 {
     if (ok)
         *ok = true;

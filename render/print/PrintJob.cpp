@@ -1,4 +1,4 @@
-#include "render/PrintJob.h"
+#include "render/print/PrintJob.h"
 
 #include <QPageLayout>
 #include <QPrinter>

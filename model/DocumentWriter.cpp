@@ -1,8 +1,8 @@
-#include "chart/ChartDocument.h"
+#include "model/ChartDocument.h"
 
-#include "chart/DocumentFields.h"
 #include "common/CarriableText.h"
 #include "common/CodePage.h"
+#include "model/DocumentFields.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "chart/_xmlutil.h"
+#include "model/_xmlutil.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "chart/EntryValues.h"
+#include "model/EntryValues.h"
 
 namespace kelvaro
 {

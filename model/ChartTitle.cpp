@@ -1,4 +1,4 @@
-#include "chart/ChartTitle.h"
+#include "model/ChartTitle.h"
 
 #include "common/Scramble.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "render/DrawChartPage.h"
+#include "render/PageProgress.h"
 
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 class QPrinter;
@@ -11,7 +11,7 @@ class QPrinter;
 namespace kelvaro
 {
 
-class _TemperatureData;
+class ChartContent;
 
 // Makes `name` the printer's printer when it is installed; an empty name keeps
 // the current one. Otherwise the system's default printer (or, without one,
@@ -37,19 +37,15 @@ struct ChartPrintOutcome {
     bool cancelled = false;
 };
 
-// Told the number of pages done before each page; false cancels the run: the
-// one job is aborted, or no further page job is begun.
-using ChartPrintProgress = std::function<bool(int pagesDone)>;
-
 // Draws each page at the whole-number scale of the printer's resolution onto the
 // top-left corner of a sheet. A failure aborts the job it happened in; a failed
 // one-job run ends there, a job-a-page run goes on with the next page.
-ChartPrintOutcome PrintChartPages(QPrinter& printer, const _TemperatureData& chart,
+ChartPrintOutcome PrintChartPages(QPrinter& printer, const ChartContent& chart,
                                   const ChartPrintRun& run,
                                   const ChartPrintProgress& progress = {});
 
 // Paints the pages of a run onto the printer as its jobs would carry them, one
 // sheet each, with no job of its own: what the print preview shows.
-void PaintChartPages(QPrinter& printer, const _TemperatureData& chart, const ChartPrintRun& run);
+void PaintChartPages(QPrinter& printer, const ChartContent& chart, const ChartPrintRun& run);
 
 } // namespace kelvaro

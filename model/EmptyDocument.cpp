@@ -1,4 +1,4 @@
-#include "chart/ChartDocument.h"
+#include "model/ChartDocument.h"
 
 namespace kelvaro
 {
