@@ -24,7 +24,9 @@ public:
     {
         MessageBox::SetScripted(false);
         MessageBox::SetNextAnswers({});
-        EXPECT_EQ(MessageBox::TakeUnanswered(), QStringList()) << "questions nobody answered";
+        const QStringList unanswered = MessageBox::TakeUnanswered();
+        EXPECT_TRUE(unanswered.isEmpty()) << "questions nobody answered: "
+                                          << unanswered.join(QStringLiteral(" | ")).toStdString();
     }
     ScriptedMessages(const ScriptedMessages&) = delete;
     ScriptedMessages& operator=(const ScriptedMessages&) = delete;
