@@ -197,7 +197,7 @@ int RunRenderCommand(const QStringList& args)
     if (patientId.isEmpty() || !OpenPatientChart(db, chart, patientId, &error))
         return Fail(error);
     ChartPageSettings settings;
-    settings.StartHour = LoadSystemParameters(db).StartHour;
+    settings.StartHour = ReadSystemParameters(db).StartHour;
     if (request.week)
         return WritePage(chart, *request.week, settings, request.out);
     return WriteAllPages(chart, settings, request.out);

@@ -99,12 +99,23 @@ public:
     QScrollArea* ScrollBox = nullptr;
     QLabel* Image = nullptr;
 
-    QMenu* AdvPopupMenu1 = nullptr;
-    QMenu* AdvPopupMenu2 = nullptr;
-    QMenu* AdvPopupMenu3 = nullptr;
-    QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr, *N5 = nullptr;
-    QAction *N6 = nullptr, *N7 = nullptr, *N8 = nullptr, *N9 = nullptr, *N10 = nullptr;
-    QAction *N11 = nullptr, *N12 = nullptr, *N13 = nullptr, *N14 = nullptr;
+    QMenu* AdvPopupMenu1 = nullptr; // "打印体温单": printing the chart
+    QMenu* AdvPopupMenu2 = nullptr; // "基础信息": the administrator's maintenance
+    QMenu* AdvPopupMenu3 = nullptr; // the patient tree's popup menu
+    QAction* N1 = nullptr;          // "打印当前页": print the page on screen
+    QAction* N2 = nullptr;          // "打印全部页": print every page of the chart
+    QAction* N3 = nullptr;          // "科室信息": the sections dialog
+    QAction* N4 = nullptr;          // "用户管理": the user accounts dialog
+    QAction* N5 = nullptr;          // "数据库备份": back up the local database
+    QAction* N6 = nullptr;          // separator before the database items
+    QAction* N7 = nullptr;          // "数据库压缩": compact the local database
+    QAction* N8 = nullptr;          // "清除病人体温单数据": clear the patient's chart
+    QAction* N9 = nullptr;          // "数据库配置": server connection settings
+    QAction* N10 = nullptr;         // "设置参数": the system parameters dialog
+    QAction* N11 = nullptr;         // separator before import and export
+    QAction* N12 = nullptr;         // "导入体温单数据": import a chart file
+    QAction* N13 = nullptr;         // "导出体温单数据": export a chart file
+    QAction* N14 = nullptr;         // "选项设置": the entry options dialog
 
     std::array<QLabel*, 4> StatusPanels{};
 

@@ -27,7 +27,7 @@ constexpr int kWheelStep = 8;
 bool TF_Main::LoadPatientBaseInfo()
 {
     QString error;
-    const bool found = kelvaro::LoadPatientBaseInfo(DBConnect, PatientSource, *ChartData, &error);
+    const bool found = ReadPatientBaseInfo(DBConnect, PatientSource, *ChartData, &error);
     if (!error.isEmpty())
         MessageBox::Warning(this, QStringLiteral("获取病人基本信息失败!"));
     return found;

@@ -184,7 +184,7 @@ void TF_Main::TakeLocalSettings()
 
 void TF_Main::LoadSystemParameters()
 {
-    const SystemParameters parameters = kelvaro::LoadSystemParameters(DBConnect);
+    const SystemParameters parameters = ReadSystemParameters(DBConnect);
     StartHour = parameters.StartHour;
     PrintMode = parameters.PrintMode;
 }

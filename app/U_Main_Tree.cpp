@@ -97,8 +97,7 @@ private:
 
 void TF_Main::LoadPatientTreeData()
 {
-    kelvaro::LoadPatientTreeData(DBConnect, SharedDialect(), DTBegin2->date(), DTEnd2->date(),
-                                 TreePatients);
+    ReadTreePatients(DBConnect, SharedDialect(), DTBegin2->date(), DTEnd2->date(), TreePatients);
 }
 
 // A failed read of the sections leaves the tree with the nodes added so far.

@@ -167,7 +167,7 @@ Figures Measure(Database& db, const QString& kind, const QString& patientId)
     figures.ok = true;
     figures.load = MedianMs(21, [&] {
         chart.PatientID = patientId;
-        figures.ok &= LoadPatientBaseInfo(db, DialectForKind(kind).PatientSource, chart) &&
+        figures.ok &= ReadPatientBaseInfo(db, DialectForKind(kind).PatientSource, chart) &&
                       chart.LoadChart() && chart.Days.size() == 365;
     });
     int day = 0;

@@ -28,7 +28,7 @@ void SetError(QString* error, const QString& text)
 
 } // namespace
 
-bool LoadPatientBaseInfo(Database& db, const QString& patientSource, _TemperatureData& chart,
+bool ReadPatientBaseInfo(Database& db, const QString& patientSource, _TemperatureData& chart,
                          QString* error)
 {
     SetError(error, QString());
@@ -76,7 +76,7 @@ bool OpenPatientChart(Database& db, _TemperatureData& chart, const QString& pati
     chart.ClearDays();
     chart.PatientID = patientId;
     QString problem;
-    if (!LoadPatientBaseInfo(db, DialectForKind(chart.DatabaseKind).PatientSource, chart,
+    if (!ReadPatientBaseInfo(db, DialectForKind(chart.DatabaseKind).PatientSource, chart,
                              &problem)) {
         SetError(error, problem.isEmpty() ? QStringLiteral("没有找到此病人") : problem);
         return false;

@@ -12,7 +12,7 @@ class _TemperatureData;
 // whose ContentID is its PatientID, read from `patientSource`. False when the
 // patient is not there (fields unchanged, *error empty) or the read failed
 // (*error says why).
-bool LoadPatientBaseInfo(Database& db, const QString& patientSource, _TemperatureData& chart,
+bool ReadPatientBaseInfo(Database& db, const QString& patientSource, _TemperatureData& chart,
                          QString* error = nullptr);
 
 // The ContentID of the patient with admission number `serialNumber`; "" with

@@ -16,8 +16,8 @@ QString PatientTreeStatement(const Dialect& dialect, const QDate& from, const QD
            QStringLiteral(" and CurrentStatus=") + QString::number(status);
 }
 
-void LoadPatientTreeData(Database& db, const Dialect& dialect, const QDate& from, const QDate& to,
-                         PatientInfoVec& patients)
+void ReadTreePatients(Database& db, const Dialect& dialect, const QDate& from, const QDate& to,
+                      PatientInfoVec& patients)
 {
     patients.clear();
     for (const int status : {kInHospital, kDischarged}) {

@@ -32,8 +32,8 @@ QString PatientTreeStatement(const Dialect& dialect, const QDate& from, const QD
 // The in-hospital patients of the period followed by the discharged ones, each
 // group in the order the database returns it. A failed read ends the loading
 // quietly: `patients` keeps what was read before it.
-void LoadPatientTreeData(Database& db, const Dialect& dialect, const QDate& from, const QDate& to,
-                         PatientInfoVec& patients);
+void ReadTreePatients(Database& db, const Dialect& dialect, const QDate& from, const QDate& to,
+                      PatientInfoVec& patients);
 
 // Section names for the tree's branches, in the order the database returns
 // them; false when the read failed.

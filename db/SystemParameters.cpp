@@ -22,7 +22,7 @@ std::optional<int> Number(const QString& text)
 
 } // namespace
 
-SystemParameters LoadSystemParameters(Database& db)
+SystemParameters ReadSystemParameters(Database& db)
 {
     SystemParameters parameters;
     Rows rows;

@@ -12,7 +12,7 @@ struct SystemParameters {
 
 // Both parameters; a missing row, a value that is no number or a failed
 // reading leaves the default.
-SystemParameters LoadSystemParameters(Database& db);
+SystemParameters ReadSystemParameters(Database& db);
 
 // The start hour a stored text stands for: a whole hour of the day, else 2.
 int StartHourFromText(const QString& text);

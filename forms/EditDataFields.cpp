@@ -21,9 +21,9 @@ const std::vector<SlotEditField>& SlotEditFields()
     return fields;
 }
 
-const std::vector<DailyField>& DailyFields()
+const std::vector<DailyEditField>& DailyEditFields()
 {
-    static const std::vector<DailyField> fields = {
+    static const std::vector<DailyEditField> fields = {
         {"TxtSHTS", "术后/产后天数：", "", &TemperatureData::SHTS, "", {}},
         {"TxtTZ", "体重：", "kg", &TemperatureData::TZ, "体重", {}},
         {"TxtXY1", "上午血压：", "mmHg", &TemperatureData::XY1, "", {}},

@@ -22,13 +22,13 @@ const std::vector<SlotEditField>& SlotEditFields();
 
 // A control of the daily panel: an edit, or an editable combo box when it
 // offers items.
-struct DailyField {
+struct DailyEditField {
     QString name, label, unit;
     QString TemperatureData::*value;
     QString option;
     QStringList items;
 };
-const std::vector<DailyField>& DailyFields();
+const std::vector<DailyEditField>& DailyEditFields();
 
 // What the event combo boxes offer.
 QStringList EventItems();

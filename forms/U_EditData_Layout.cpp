@@ -190,7 +190,7 @@ QWidget* TF_EditData::BuildDailyPanel()
 {
     auto* panel = new QGroupBox(this);
     FieldGrid grid(panel);
-    for (const DailyField& field : DailyFields()) {
+    for (const DailyEditField& field : DailyEditFields()) {
         QWidget* control = field.items.isEmpty()
                                ? static_cast<QWidget*>(Named(new QLineEdit(panel), field.name))
                                : EditableList(panel, field.name, field.items);

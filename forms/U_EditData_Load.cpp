@@ -78,7 +78,7 @@ void TF_EditData::FillSlot(int slot, const TemperatureData& day)
 
 void TF_EditData::FillDaily(const TemperatureData& day)
 {
-    const auto& fields = DailyFields();
+    const auto& fields = DailyEditFields();
     for (size_t f = 0; f < fields.size(); ++f)
         SetControlText(daily_[f], day.*fields[f].value);
 }

@@ -45,7 +45,7 @@ TemperatureData TF_EditData::DayFromControls(const QString& key) const
         day.EventTime2[i] = page.DTEventTimeTwo->time().toString(QStringLiteral("HH:mm"));
         day.HXJ[i] = VentilatorText(page.ChkHXJ->isChecked());
     }
-    const auto& dailyFields = DailyFields();
+    const auto& dailyFields = DailyEditFields();
     for (size_t f = 0; f < dailyFields.size(); ++f)
         day.*dailyFields[f].value = ControlText(daily_[f]);
     return day;

@@ -8,19 +8,19 @@ namespace kelvaro
 struct ChartLayout {
     explicit ChartLayout(int offset = 0) : W(800 + offset), L(23 + offset) {}
 
-    int W;
-    int H = 1160;
-    int L;
-    int T = 110;
-    int R = 23;
-    int B = 50;
-    int LW = 80;
-    int DW = (W - L - R - LW) / 7;
-    int RH = 20;
-    int SW = 16;
-    int SH = 16;
-    int AW = 0;
-    int TH = 0;
+    int W;                         // page width; grows by the offset
+    int H = 1160;                  // page height
+    int L;                         // left margin, x of the frame's left edge; grows by the offset
+    int T = 110;                   // top margin, y of the frame's top edge
+    int R = 23;                    // right margin
+    int B = 50;                    // bottom margin
+    int LW = 80;                   // width of the label column at the left of the grid
+    int DW = (W - L - R - LW) / 7; // width of one day column, 96 for every offset
+    int RH = 20;                   // height of a header row and of a lower row
+    int SW = 16;                   // width of one time slot, six to a day
+    int SH = 16;                   // height of one scale row of the graph
+    int AW = 0;                    // average character width of the current text font
+    int TH = 0;                    // character cell height of the same font
 
     int Yb() const { return H - B; }
     int GraphTop() const { return T + 5 * RH; }

@@ -4,6 +4,7 @@
 #include "common/Scramble.h"
 #include "common/ui/DialogRunner.h"
 #include "common/ui/MessageBox.h"
+#include "support/ScriptedMessages.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -24,18 +25,12 @@ protected:
         AddUser(QStringLiteral("n01"), QStringLiteral("pw  "), QStringLiteral("内科"));
         AddUser(QStringLiteral("n02"), QStringLiteral("pw"), {});
         AddUser(QStringLiteral("o'hara"), QStringLiteral("it's"), QStringLiteral("外科"));
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
         previousHandler_ = SetModalHandler([this](QDialog& dialog) {
             modalDialogs.push_back(&dialog);
             return onModal ? onModal(dialog) : int(QDialog::Rejected);
         });
     }
-    void TearDown() override
-    {
-        SetModalHandler(previousHandler_);
-        MessageBox::SetScripted(false);
-    }
+    void TearDown() override { SetModalHandler(previousHandler_); }
 
     void AddUser(const QString& code, const QString& password, const QString& section)
     {
@@ -67,6 +62,7 @@ protected:
 
     Database& db() { return fresh.db(); }
 
+    ScriptedMessages messages;
     FreshDatabase fresh;
     std::vector<QDialog*> modalDialogs; // only valid while each runs
     ModalHandler onModal;

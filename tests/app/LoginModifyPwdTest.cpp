@@ -48,6 +48,8 @@ TEST_P(ModifyPwdTest, RefusesWithOneMessageAndChangesNothing)
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.fields.join('|').toStdString());
         MessageBox::ClearShown();
+        MessageBox::SetNextAnswers(c.messages.contains(Question) ? std::deque<bool>{true}
+                                                                 : std::deque<bool>{});
         TF_ModifyPwd dialog(db());
         dialog.show();
         EXPECT_FALSE(Modify(dialog, c.fields));
@@ -66,6 +68,7 @@ TEST_P(ModifyPwdTest, StoresTheNewPasswordAfterTheQuestion)
     EXPECT_EQ(StoredPassword(QStringLiteral("n01")), QStringLiteral("pw  "));
 
     MessageBox::ClearShown();
+    MessageBox::SetNextAnswers({true});
     EXPECT_TRUE(Modify(dialog, {"N01", "pw  ", "neu 1 ", "neu 1 "}));
     EXPECT_EQ(MessageBox::ShownTexts(),
               (QStringList{Question, QStringLiteral("密码修改成功，请使用新密码登录!")}));
@@ -73,6 +76,7 @@ TEST_P(ModifyPwdTest, StoresTheNewPasswordAfterTheQuestion)
     EXPECT_EQ(StoredPassword(QStringLiteral("admin")), QStringLiteral("admin"));
 
     TF_ModifyPwd quoted(db());
+    MessageBox::SetNextAnswers({true});
     EXPECT_TRUE(Modify(quoted, {"o'hara", "it's", "new'", "new'"}));
     EXPECT_EQ(StoredPassword(QStringLiteral("o'hara")), QStringLiteral("new'"));
 }
@@ -81,6 +85,7 @@ TEST_P(ModifyPwdTest, ADatabaseFailureKeepsTheDialogOpen)
 {
     ASSERT_TRUE(db().Exec(QStringLiteral("alter table tblUserInfo rename to tblGone")));
     TF_ModifyPwd dialog(db());
+    MessageBox::SetNextAnswers({true});
     EXPECT_FALSE(Modify(dialog, {"n01", "pw  ", "new", "new"}));
     EXPECT_EQ(MessageBox::ShownTexts(),
               (QStringList{Question, QStringLiteral("访问数据库错误，修改密码失败，请重试!")}));
@@ -100,6 +105,7 @@ TEST_P(ModifyPwdTest, EnterWalksTheEditsAndConfirmsAtTheEnd)
 
     const char* chain[] = {"TxtUserID", "TxtPwd", "TxtNewPwd", "TxtNewPwd2"};
     const QStringList typed{"n01", "pw  ", "x", "x"};
+    MessageBox::SetNextAnswers({true});
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(dialog.focusWidget(), Edit(dialog, chain[i]));
         QTest::keyClicks(dialog.focusWidget(), typed[i]);

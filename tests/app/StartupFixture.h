@@ -8,6 +8,7 @@
 #include "common/ui/DialogRunner.h"
 #include "common/ui/MessageBox.h"
 #include "db/InitDb.h"
+#include "support/ScriptedMessages.h"
 
 #include <QDialog>
 #include <QDir>
@@ -30,9 +31,6 @@ class ScriptedScreen
 public:
     ScriptedScreen()
     {
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
-        MessageBox::TakeUnanswered();
         previous_ = SetModalHandler([this](QDialog& dialog) {
             modalDialogs << (dialog.objectName().isEmpty()
                                  ? QString::fromLatin1(dialog.metaObject()->className())
@@ -40,19 +38,24 @@ public:
             return onModal ? onModal(dialog) : int(QDialog::Rejected);
         });
     }
-    ~ScriptedScreen()
-    {
-        SetModalHandler(previous_);
-        MessageBox::SetScripted(false);
-        EXPECT_EQ(MessageBox::TakeUnanswered(), QStringList()) << "questions nobody answered";
-    }
+    ~ScriptedScreen() { SetModalHandler(previous_); }
     ScriptedScreen(const ScriptedScreen&) = delete;
     ScriptedScreen& operator=(const ScriptedScreen&) = delete;
+
+    // A main window shown as the program shows it, so that it runs its own
+    // start-up, answered by this screen.
+    std::unique_ptr<TF_Main> StartMainWindow() const
+    {
+        auto window = std::make_unique<TF_Main>();
+        window->show();
+        return window;
+    }
 
     QStringList modalDialogs; // object or class names, in the order they ran
     ModalHandler onModal;
 
 private:
+    ScriptedMessages messages_;
     ModalHandler previous_;
 };
 
@@ -105,8 +108,7 @@ protected:
             return dialog.objectName() == QLatin1String("F_Login") ? LogIn(dialog, code, password)
                                                                    : int(QDialog::Rejected);
         };
-        window = std::make_unique<TF_Main>();
-        window->show();
+        window = screen.StartMainWindow();
     }
 
     // Settings of AppConfig.xml, written before the start.

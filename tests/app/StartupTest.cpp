@@ -132,8 +132,7 @@ TEST_P(Startup, FillsFiltersListsAndTheChartManager)
 TEST_P(Startup, CancelledLoginEndsTheProgramWithoutAWord)
 {
     screen.onModal = [](QDialog&) { return int(QDialog::Rejected); };
-    window = std::make_unique<TF_Main>();
-    window->show();
+    window = screen.StartMainWindow();
     EXPECT_TRUE(window->ProgramEnding);
     EXPECT_EQ(screen.modalDialogs, QStringList{QStringLiteral("F_Login")});
     EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
@@ -241,8 +240,7 @@ TEST(StartupWithoutDatabase, CancelledSettingsDialogEndsTheProgram)
                 saidBeforeDialog = MessageBox::ShownTexts();
                 return int(QDialog::Rejected);
             };
-            TF_Main window;
-            window.show();
+            const auto window = screen.StartMainWindow();
             EXPECT_EQ(screen.modalDialogs, QStringList{QStringLiteral("TF_DBConfig")});
             const QStringList explained =
                 c.said.isEmpty() ? QStringList{}
@@ -251,9 +249,9 @@ TEST(StartupWithoutDatabase, CancelledSettingsDialogEndsTheProgram)
                                                c.said.arg(QDir::toNativeSeparators(ProgramHome()))};
             EXPECT_EQ(saidBeforeDialog, explained);
             EXPECT_EQ(MessageBox::ShownTexts(), explained + QStringList{NoConnection});
-            EXPECT_TRUE(window.ProgramEnding);
-            EXPECT_FALSE(window.DBConnect.IsOpen());
-            EXPECT_EQ(window.ChartData, nullptr);
+            EXPECT_TRUE(window->ProgramEnding);
+            EXPECT_FALSE(window->DBConnect.IsOpen());
+            EXPECT_EQ(window->ChartData, nullptr);
         }
         EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("QMDB.mdb"))));
         QDir::setCurrent(savedDirectory);

@@ -57,16 +57,15 @@ TEST(MainWindow, NeverGetsNarrowerThan1000Pixels)
 {
     // Start-up finds no database here, and gives up without anyone at the screen.
     const test::ScriptedScreen screen;
-    TF_Main window;
-    window.show();
+    const auto window = screen.StartMainWindow();
     for (const int asked : {999, 900, 1}) {
-        window.resize(asked, 700);
+        window->resize(asked, 700);
         QCoreApplication::processEvents();
-        EXPECT_EQ(window.width(), 1000) << asked;
+        EXPECT_EQ(window->width(), 1000) << asked;
     }
-    window.resize(1001, 700);
+    window->resize(1001, 700);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.width(), 1001);
+    EXPECT_EQ(window->width(), 1001);
 }
 
 TEST(MainWindow, SharedValuesHoldTheirDefaultsBeforeStartUp)
@@ -195,22 +194,20 @@ TEST(MainWindow, HiddenToolButtonAppearsWhenShown)
 {
     // Start-up finds no database here, and gives up without anyone at the screen.
     const test::ScriptedScreen screen;
-    TF_Main window;
-    window.show();
+    const auto window = screen.StartMainWindow();
     QCoreApplication::processEvents();
-    const int exitLeft = window.BtnExit->x();
-    window.BtnBaseInfo->show();
+    const int exitLeft = window->BtnExit->x();
+    window->BtnBaseInfo->show();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(window.BtnBaseInfo->isVisible());
-    EXPECT_GT(window.BtnExit->x(), exitLeft);
+    EXPECT_TRUE(window->BtnBaseInfo->isVisible());
+    EXPECT_GT(window->BtnExit->x(), exitLeft);
 }
 
 TEST(MainWindow, ExitButtonClosesTheWindow)
 {
     // Start-up finds no database here, and gives up without anyone at the screen.
     const test::ScriptedScreen screen;
-    TF_Main window;
-    window.show();
-    QTest::mouseClick(window.BtnExit, Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible());
+    const auto window = screen.StartMainWindow();
+    QTest::mouseClick(window->BtnExit, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
 }

@@ -1,7 +1,9 @@
 #include "common/ui/MessageBox.h"
 #include "common/ui/DialogRunner.h"
+#include "support/ScriptedMessages.h"
 
 #include <QDialog>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace kelvaro
@@ -11,8 +13,7 @@ namespace
 
 TEST(MessageBox, ScriptedModeRecordsAndAnswersFromTheQueue)
 {
-    MessageBox::SetScripted(true);
-    MessageBox::ClearShown();
+    const test::ScriptedMessages script;
     MessageBox::SetNextAnswers({false});
 
     MessageBox::Information(nullptr, QStringLiteral("保存成功!"));
@@ -29,7 +30,18 @@ TEST(MessageBox, ScriptedModeRecordsAndAnswersFromTheQueue)
     EXPECT_EQ(MessageBox::TakeUnanswered(), QStringList{QStringLiteral("again")});
     EXPECT_TRUE(MessageBox::TakeUnanswered().isEmpty());
     MessageBox::ClearShown();
-    MessageBox::SetScripted(false);
+}
+
+TEST(MessageBox, AQuestionTheScriptCannotAnswerFailsTheTest)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            const test::ScriptedMessages script;
+            MessageBox::SetNextAnswers({true});
+            MessageBox::Question(nullptr, QStringLiteral("确认删除?"));
+            MessageBox::Question(nullptr, QStringLiteral("再次确认删除?"));
+        },
+        "再次确认删除?");
 }
 
 TEST(DialogRunner, InstalledHandlerTakesTheDialogInsteadOfExec)

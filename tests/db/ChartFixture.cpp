@@ -41,7 +41,7 @@ std::unique_ptr<_TemperatureData> ChartTest::Open(Database& db, const QString& p
     chart->DatabaseKind = fresh.kind();
     chart->Operator = QStringLiteral("nurse1");
     chart->PatientID = patientId;
-    EXPECT_TRUE(LoadPatientBaseInfo(db, DialectForKind(fresh.kind()).PatientSource, *chart));
+    EXPECT_TRUE(ReadPatientBaseInfo(db, DialectForKind(fresh.kind()).PatientSource, *chart));
     return chart;
 }
 

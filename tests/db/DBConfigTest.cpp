@@ -5,6 +5,7 @@
 #include "db/NewAppConfig.h"
 #include "db/StoredConnection.h"
 #include "db/ui/U_DBConfig.h"
+#include "support/ScriptedMessages.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -22,13 +23,6 @@ const QString nowhere = QStringLiteral("/nonexistent-kelvaro-socket");
 class DBConfigTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
-    }
-    void TearDown() override { MessageBox::SetScripted(false); }
-
     static ConnectionSettings Values(const QString& server, const QString& user,
                                      const QString& password, const QString& name)
     {
@@ -40,6 +34,8 @@ protected:
         s.DBName = name;
         return s;
     }
+
+    test::ScriptedMessages messages;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "common/ui/MessageBox.h"
 #include "db/Dialect.h"
 #include "forms/U_AddPatient.h"
+#include "support/ScriptedMessages.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -33,10 +34,7 @@ protected:
             ASSERT_TRUE(db().Exec(QStringLiteral("insert into tblSectionInfo(SectionName) "
                                                  "values('%1')")
                                       .arg(QString::fromUtf8(section))));
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
     }
-    void TearDown() override { MessageBox::SetScripted(false); }
 
     Database& db() { return fresh.db(); }
 
@@ -85,6 +83,7 @@ protected:
                 row.text("BedNo")};
     }
 
+    test::ScriptedMessages messages;
     test::FreshDatabase fresh;
 };
 

@@ -4,6 +4,7 @@
 #include "db/Engines.h"
 
 #include "common/ui/MessageBox.h"
+#include "support/ScriptedMessages.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -19,13 +20,6 @@ protected:
     void SetUp() override
     {
         KELVARO_FRESH_DATABASE_OR_SKIP(fresh, GetParam(), FreshDatabase::Contents::Schema);
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
-    }
-    void TearDown() override
-    {
-        MessageBox::SetNextAnswers({});
-        MessageBox::SetScripted(false);
     }
 
     Database& db() { return fresh.db(); }
@@ -98,6 +92,7 @@ protected:
         grid->setCurrentIndex(grid->model()->index(row, grid->horizontalHeader()->logicalIndex(0)));
     }
 
+    ScriptedMessages messages;
     FreshDatabase fresh;
 };
 

@@ -5,6 +5,7 @@
 #include "common/ui/MessageBox.h"
 #include "forms/U_EditData.h"
 #include "model/ChartDocument.h"
+#include "support/ScriptedMessages.h"
 
 #include <QDateEdit>
 #include <QPushButton>
@@ -23,10 +24,7 @@ protected:
     void SetUp() override
     {
         KELVARO_FRESH_DATABASE_OR_SKIP(fresh, GetParam(), FreshDatabase::Contents::Schema);
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
     }
-    void TearDown() override { MessageBox::SetScripted(false); }
 
     Database& db() { return fresh.db(); }
 
@@ -86,6 +84,7 @@ protected:
         Find<QPushButton>(dialog, QStringLiteral("BtnSave"))->click();
     }
 
+    ScriptedMessages messages;
     FreshDatabase fresh;
 };
 

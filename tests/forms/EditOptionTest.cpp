@@ -4,6 +4,7 @@
 #include "db/InitDb.h"
 #include "db/OptionConfig.h"
 #include "forms/U_EditOption.h"
+#include "support/ScriptedMessages.h"
 
 #include <QAbstractItemModel>
 #include <QPushButton>
@@ -25,10 +26,7 @@ protected:
             ASSERT_TRUE(fresh.db().Exec(
                 QStringLiteral("insert into tblOptionConfig(ItemName,AllowEdit) values('%1',%2)")
                     .arg(name, yes)));
-        MessageBox::SetScripted(true);
-        MessageBox::ClearShown();
     }
-    void TearDown() override { MessageBox::SetScripted(false); }
 
     OptionInfoMap Stored()
     {
@@ -69,6 +67,7 @@ protected:
         EXPECT_FALSE(dialog.isVisible());
     }
 
+    ScriptedMessages messages;
     FreshDatabase fresh;
 };
 

@@ -126,6 +126,7 @@ TEST_P(SectionInfoTest, DeletesTheGridsCurrentRowAfterTheQuestion)
     EXPECT_EQ(Stored().size(), 3);
 
     MessageBox::ClearShown();
+    MessageBox::SetNextAnswers({true});
     Click(*dialog, "BtnDel");
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList({"确认删除选中的科室?", "删除科室信息成功!"}));
     EXPECT_EQ(Stored(), QStringList({"内科", "外科"}));
@@ -135,6 +136,7 @@ TEST_P(SectionInfoTest, DeletesTheGridsCurrentRowAfterTheQuestion)
     // The section being renamed is deleted: the update finds no row, quietly.
     SelectRow(Grid(*dialog), 0);
     MessageBox::ClearShown();
+    MessageBox::SetNextAnswers({true});
     Click(*dialog, "BtnDel");
     Save(*dialog, QStringLiteral("心内科"));
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList({"确认删除选中的科室?", "删除科室信息成功!"}));
@@ -162,6 +164,7 @@ TEST_P(SectionInfoTest, FailuresNameTheActionAndKeepTheEdit)
     EXPECT_EQ(NameEdit(*dialog)->text(), QStringLiteral("儿科"));
 
     MessageBox::ClearShown();
+    MessageBox::SetNextAnswers({true});
     Click(*dialog, "BtnDel");
     EXPECT_EQ(MessageBox::ShownTexts(),
               QStringList({"确认删除选中的科室?", "删除科室信息失败，请重试!"}));

@@ -170,7 +170,7 @@ TEST_P(SetParamsTest, SavesTheStartTimeRowThenTheConfiguration)
     EXPECT_EQ(MessageBox::ShownTexts(), QStringList{QStringLiteral("参数保存成功!")});
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(StartTimeRows(), QStringList{QStringLiteral("4")});
-    EXPECT_EQ(LoadSystemParameters(db()).StartHour, 4);
+    EXPECT_EQ(ReadSystemParameters(db()).StartHour, 4);
     EXPECT_EQ(dialog->StartHour(), 4);
     EXPECT_EQ(dialog->Offset(), -3);
     EXPECT_EQ(dialog->TitleOffset(), 7);

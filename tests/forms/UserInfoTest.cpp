@@ -201,6 +201,7 @@ TEST_P(UserInfoTest, FailuresNameTheAction)
     };
     for (const auto& [button, messages] : steps) {
         MessageBox::ClearShown();
+        MessageBox::SetNextAnswers({true}); // for the deletion's question
         Click(*dialog, button);
         EXPECT_EQ(MessageBox::ShownTexts(), messages) << button;
     }
