@@ -4,6 +4,7 @@
 #include "common/CodePage.h"
 #include "common/ContentId.h"
 #include "common/Scramble.h"
+#include "db/DemoRows.h"
 #include "model/ChartDocument.h"
 
 #include <QStringList>
@@ -47,11 +48,6 @@ QString Text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-QString Literal(const QString& text)
-{
-    return u'\'' + Quoted(text) + u'\'';
-}
-
 DemoStay StayOf(const DemoPatient& p, int index, const QDateTime& now)
 {
     DemoStay stay;
@@ -73,52 +69,38 @@ DemoStay StayOf(const DemoPatient& p, int index, const QDateTime& now)
     return stay;
 }
 
-QStringList SetupStatements()
+bool AddAccounts(Database& db, QString* error)
 {
-    QStringList statements;
-    for (const QString& section : sections)
-        statements << QStringLiteral("insert into tblSectionInfo (SectionName) values (%1)")
-                          .arg(Literal(section));
-    for (int i = 0; i < DemoNurses().size(); ++i)
-        statements << QStringLiteral("insert into tblUserInfo ([Number], Pwd, SectionName) "
-                                     "values (%1, %2, %3)")
-                          .arg(Literal(DemoNurses().at(i)),
-                               Literal(Scramble(QString::fromLatin1(DemoNursePassword))),
-                               Literal(sections.at(i)));
-    return statements;
+    for (const QString& section : sections) {
+        if (!InsertDemoSection(db, section, error))
+            return false;
+    }
+    for (int i = 0; i < DemoNurses().size(); ++i) {
+        if (!InsertDemoUser(db, DemoNurses().at(i), QString::fromLatin1(DemoNursePassword),
+                            sections.at(i), error))
+            return false;
+    }
+    return true;
 }
 
-QStringList PatientStatements(const DemoPatient& p, int index, const Dialect& dialect,
-                              const QDateTime& now)
+bool AddPatient(Database& db, const DemoPatient& p, int index, const Dialect& dialect,
+                const QDateTime& now, QString* error)
 {
     const DemoStay stay = StayOf(p, index, now);
     const QString id = NewContentID();
     const QString serial = QStringLiteral("2024%1").arg(index + 101, 4, 10, QLatin1Char('0'));
     const QString document = FromCodePage(DocumentWriter(id, serial, DemoChart(stay)));
-    return {
-        QStringLiteral("insert into tblInPatientInfo (ContentID, SerialNumber, Name, Sex, Age, "
-                       "AgeUnit, InHospitalSection, BedNo, InHospitalDate, OutHospitalDate, "
-                       "CurrentStatus) values (%1, %2, %3, %4, %5, %6, %7, %8, %9, %10, %11)")
-            .arg(Literal(id), Literal(serial), Literal(Text(p.name)), Literal(Text(p.sex)),
-                 Literal(QString::number(p.age)), Literal(Text(p.ageUnit)),
-                 Literal(sections.at(p.section)), Literal(QString::number(index % 12 + 1)),
-                 DateTimeLiteral(dialect, stay.admitted),
-                 stay.discharged ? DateTimeLiteral(dialect, stay.until) : QStringLiteral("null"),
-                 stay.discharged ? QStringLiteral("2") : QStringLiteral("1")),
-        QStringLiteral("insert into tblFebriloInfo (PatientID, BodyTempData, CreateDate, "
-                       "Operator) values (%1, %2, %3, %4)")
-            .arg(Literal(id), Literal(document), DateTimeLiteral(dialect, stay.admitted),
-                 Literal(stay.nurse)),
-    };
-}
-
-bool ExecAll(Database& db, const QStringList& statements, QString* error)
-{
-    for (const QString& statement : statements) {
-        if (!db.Exec(statement, error))
-            return false;
-    }
-    return true;
+    const PatientRegistration patient{serial,
+                                      Text(p.name),
+                                      Text(p.sex),
+                                      QString::number(p.age),
+                                      Text(p.ageUnit),
+                                      sections.at(p.section),
+                                      QString::number(index % 12 + 1),
+                                      stay.admitted};
+    return InsertDemoPatient(db, dialect, id, patient,
+                             stay.discharged ? std::optional(stay.until) : std::nullopt, error) &&
+           InsertDemoChart(db, dialect, id, document, stay.admitted, stay.nurse, error);
 }
 
 } // namespace
@@ -132,11 +114,11 @@ bool AddDemoData(Database& db, const Dialect& dialect, const QDateTime& now, QSt
 {
     if (!db.Transaction(error))
         return false;
-    bool ok = ExecAll(db, SetupStatements(), error);
+    bool ok = AddAccounts(db, error);
     int index = 0;
     for (const DemoPatient& patient : patients) {
         if (ok)
-            ok = ExecAll(db, PatientStatements(patient, index, dialect, now), error);
+            ok = AddPatient(db, patient, index, dialect, now, error);
         ++index;
     }
     if (ok)

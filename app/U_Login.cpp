@@ -1,10 +1,10 @@
 #include "app/U_Login.h"
 
 #include "app/U_ModifyPwd.h"
-#include "common/Scramble.h"
 #include "common/ui/DialogRunner.h"
 #include "common/ui/FieldFocus.h"
 #include "common/ui/MessageBox.h"
+#include "db/Login.h"
 #include "db/ui/U_DBConfig.h"
 
 #include <QKeyEvent>
@@ -131,26 +131,24 @@ void TF_Login::BtnModifyClick()
 
 int TF_Login::VerifyUser(const QString& code, const QString& password)
 {
-    Rows rows;
-    const QString sql = "select [Number],[SectionName] from tblUserInfo where Pwd='" +
-                        Quoted(Scramble(password)) + "' and [Number]='" + Quoted(code) + "'";
-    if (!db_.Select(sql, rows) || rows.empty())
+    std::optional<QString> section;
+    if (!FindLogin(db_, code, password, section) || !section)
         return NotVerified;
     const bool admin = code == QLatin1String("admin");
     values_.UserNumber = code;
-    values_.UserSection = admin ? QString() : rows.front().text("SectionName");
+    values_.UserSection = admin ? QString() : *section;
     return admin || !values_.UserSection.isEmpty() ? LoggedIn : NoSection;
 }
 
 QString TF_Login::ReadDBVersion()
 {
-    Rows rows;
+    QString version = QStringLiteral("V4.0");
     QString error;
-    if (!db_.Select(QStringLiteral("select CurVer from tblDBVersion"), rows, &error)) {
+    if (!ReadDatabaseVersion(db_, version, &error)) {
         MessageBox::Warning(this, QStringLiteral("获取系统版本失败，错误原因：") + error);
         return QStringLiteral("V4.0");
     }
-    return rows.empty() ? QStringLiteral("V4.0") : rows.front().text("CurVer");
+    return version;
 }
 
 } // namespace kelvaro

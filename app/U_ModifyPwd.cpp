@@ -1,8 +1,8 @@
 #include "app/U_ModifyPwd.h"
 
-#include "common/Scramble.h"
 #include "common/ui/FieldFocus.h"
 #include "common/ui/MessageBox.h"
+#include "db/Users.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,21 +81,17 @@ void TF_ModifyPwd::BtnModifyClick()
 
 void TF_ModifyPwd::StorePassword()
 {
-    Rows rows;
-    if (!db_.Select("select SerialNo from tblUserInfo where [Number]='" +
-                        Quoted(TxtUserID->text()) + "' and Pwd='" +
-                        Quoted(Scramble(TxtPwd->text())) + "'",
-                    rows)) {
+    std::optional<int> serialNo;
+    if (!FindAccount(db_, TxtUserID->text(), TxtPwd->text(), serialNo)) {
         MessageBox::Warning(this, DatabaseFailure);
         return;
     }
-    if (rows.empty()) {
+    if (!serialNo) {
         MessageBox::Information(this, QStringLiteral("没有用户代码或者用户密码错误!"));
         TxtUserID->setFocus();
         return;
     }
-    if (!db_.Exec("update tblUserInfo set Pwd='" + Quoted(Scramble(TxtNewPwd->text())) +
-                  "' where SerialNo=" + rows.front().text("SerialNo"))) {
+    if (!SetPassword(db_, *serialNo, TxtNewPwd->text())) {
         MessageBox::Warning(this, DatabaseFailure);
         TxtPwd->setFocus();
         return;

@@ -1,6 +1,7 @@
 #include "chart/ChartRow.h"
 #include "chart/_temperaturedata.h"
 #include "common/ErrorLog.h"
+#include "db/Charts.h"
 #include "db/Database.h"
 #include "model/ChartDocument.h"
 
@@ -12,18 +13,14 @@ bool _TemperatureData::LoadChart()
     DocumentText.clear();
     if (PatientID.isEmpty())
         return false;
-    Rows rows;
+    std::optional<QByteArray> found;
     QString error;
-    const QString select =
-        QStringLiteral("select BodyTempData from tblFebriloInfo") + PatientCondition(PatientID);
-    if (!db_->Select(select, rows, &error) ||
-        (rows.empty() &&
-         !db_->Exec(RowMakingStatement(DatabaseKind, PatientID, Operator), &error))) {
+    if (!ReadChartDocument(*db_, PatientID, found, &error) ||
+        (!found && !MakeChartRow(*db_, DatabaseKind, PatientID, Operator, &error))) {
         LogError(QStringLiteral("从数据库读取XML数据失败，错误原因：") + error);
         return false;
     }
-    const QByteArray stored =
-        rows.empty() ? QByteArray() : rows.front().bytes(QStringLiteral("BodyTempData"));
+    const QByteArray stored = found.value_or(QByteArray());
     DocumentText = stored.isEmpty() ? EmptyDocument(PatientID, SerialNumber) : stored;
     switch (ReadStoredDocument(stored, PatientID, SerialNumber, Days)) {
     case StoredDocument::Read:
@@ -62,12 +59,9 @@ bool _TemperatureData::ClearChart()
     if (PatientID.isEmpty())
         return false;
     QString error;
-    const bool cleared =
-        db_->Transaction(&error) &&
-        db_->Exec(QStringLiteral("delete from tblFebriloInfo") + PatientCondition(PatientID),
-                  &error) &&
-        db_->Exec(RowMakingStatement(DatabaseKind, PatientID, Operator), &error) &&
-        db_->Commit(&error);
+    const bool cleared = db_->Transaction(&error) && DeleteChartRows(*db_, PatientID, &error) &&
+                         MakeChartRow(*db_, DatabaseKind, PatientID, Operator, &error) &&
+                         db_->Commit(&error);
     if (!cleared) {
         db_->Rollback();
         LogError(QStringLiteral("清除数据库中病人体温单数据失败，错误原因：") + error);

@@ -37,14 +37,12 @@ std::optional<QString> OtherSerialNumber(const QByteArray& text, const QString& 
 // for this one to end.
 bool ClaimRow(Database& db, const _TemperatureData& chart, ChartRow& row, QString* error)
 {
-    const QString claim = QStringLiteral("update tblFebriloInfo set PatientID=PatientID") +
-                          PatientCondition(chart.PatientID);
-    if (!db.Exec(claim, error) || !ReadChartRow(db, chart.PatientID, row, error))
+    if (!ClaimChartRows(db, chart.PatientID, error) ||
+        !ReadChartRow(db, chart.PatientID, row, error))
         return false;
     if (row.found)
         return true;
-    return db.Exec(RowMakingStatement(chart.DatabaseKind, chart.PatientID, chart.Operator),
-                   error) &&
+    return MakeChartRow(db, chart.DatabaseKind, chart.PatientID, chart.Operator, error) &&
            ReadChartRow(db, chart.PatientID, row, error);
 }
 
@@ -59,56 +57,6 @@ ChartStoreResult NotStored(Database& db, const QString& reason, bool refused)
 }
 
 } // namespace
-
-QString PatientCondition(const QString& patientId)
-{
-    return QStringLiteral(" where PatientID='") + Quoted(patientId) + QLatin1Char('\'');
-}
-
-QString RowMakingStatement(const QString& databaseKind, const QString& patientId,
-                           const QString& operatorName, const QDateTime& now)
-{
-    const Dialect dialect = DialectForKind(databaseKind);
-    return QStringLiteral("insert into tblFebriloInfo(PatientID,BodyTempData,CreateDate,Operator)"
-                          " Values('") +
-           Quoted(patientId) + QStringLiteral("',") + dialect.EmptyDocumentValue +
-           QLatin1Char(',') + DateTimeLiteral(dialect, now) + QStringLiteral(",'") +
-           Quoted(operatorName) + QStringLiteral("');");
-}
-
-bool ReadChartRow(Database& db, const QString& patientId, ChartRow& row, QString* error)
-{
-    Rows rows;
-    const QString select = QStringLiteral("select SerialNo,BodyTempData from tblFebriloInfo") +
-                           PatientCondition(patientId);
-    if (!db.Select(select, rows, error))
-        return false;
-    row = ChartRow();
-    if (rows.empty())
-        return true;
-    row.found = true;
-    row.serialNo = rows.front().text(QStringLiteral("SerialNo"));
-    row.document = rows.front().bytes(QStringLiteral("BodyTempData"));
-    return true;
-}
-
-// The database keeps the document as text; its code page bytes come back on reading.
-// The statement of a long chart is as long as its document: it is built in
-// place, not through copies.
-bool WriteChartRow(Database& db, const ChartRow& row, const QByteArray& document, QString* error)
-{
-    const QString head = QStringLiteral("update tblFebriloInfo set BodyTempData='");
-    const QString tail = QStringLiteral("' where SerialNo=") + row.serialNo;
-    QString statement;
-    {
-        const QString value = Quoted(FromCodePage(document));
-        statement.reserve(head.size() + value.size() + tail.size());
-        statement += head;
-        statement += value;
-        statement += tail;
-    }
-    return db.Exec(statement, error);
-}
 
 StoredDocument ReadStoredDocument(const QByteArray& text, const QString& patientId,
                                   const QString& serialNumber, TemperatureDataMap& days)

@@ -1,4 +1,5 @@
 #pragma once
+#include "db/Charts.h"
 #include "model/TemperatureData.h"
 
 #include <QByteArray>
@@ -9,26 +10,7 @@
 namespace kelvaro
 {
 
-class Database;
 class _TemperatureData;
-
-// The statement that makes a patient's chart row with an empty document, in
-// the dialect of the database kind.
-QString RowMakingStatement(const QString& databaseKind, const QString& patientId,
-                           const QString& operatorName,
-                           const QDateTime& now = QDateTime::currentDateTime());
-
-// " where PatientID='…'" for the patient's chart rows.
-QString PatientCondition(const QString& patientId);
-
-// The first chart row of a patient, as a save finds it.
-struct ChartRow {
-    bool found = false;
-    QString serialNo;
-    QByteArray document; // code page bytes; empty for an empty or null value
-};
-bool ReadChartRow(Database& db, const QString& patientId, ChartRow& row, QString* error);
-bool WriteChartRow(Database& db, const ChartRow& row, const QByteArray& document, QString* error);
 
 // How a stored document reads for the patient's current identity.
 enum class StoredDocument {

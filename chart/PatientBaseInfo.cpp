@@ -1,8 +1,7 @@
 #include "chart/PatientBaseInfo.h"
 
 #include "chart/_temperaturedata.h"
-#include "db/Database.h"
-#include "db/Dialect.h"
+#include "db/Patients.h"
 
 #include <QDateTime>
 
@@ -32,15 +31,10 @@ bool ReadPatientBaseInfo(Database& db, const QString& patientSource, _Temperatur
                          QString* error)
 {
     SetError(error, QString());
-    Rows rows;
-    const QString select = QStringLiteral("select ContentID,SerialNumber,Name,Sex,Age,AgeUnit,"
-                                          "InHospitalSection,\t\t\tBedNo,InHospitalDate,"
-                                          "OutHospitalDate from ") +
-                           patientSource + QStringLiteral(" where ContentID='") +
-                           Quoted(chart.PatientID) + QLatin1Char('\'');
-    if (!db.Select(select, rows, error) || rows.empty())
+    std::optional<Row> found;
+    if (!ReadPatientBase(db, patientSource, chart.PatientID, found, error) || !found)
         return false;
-    const Row& row = rows.front();
+    const Row& row = *found;
     chart.SerialNumber = row.text(QStringLiteral("SerialNumber"));
     chart.Name = row.text(QStringLiteral("Name"));
     chart.Age = row.text(QStringLiteral("Age"));
@@ -56,16 +50,13 @@ bool ReadPatientBaseInfo(Database& db, const QString& patientSource, _Temperatur
 QString FindContentIdBySerial(Database& db, const QString& patientSource,
                               const QString& serialNumber, QString* error)
 {
-    Rows rows;
-    const QString select = QStringLiteral("select ContentID from ") + patientSource +
-                           QStringLiteral(" where SerialNumber='") + Quoted(serialNumber) +
-                           QLatin1Char('\'');
-    if (!db.Select(select, rows, error))
+    QStringList ids;
+    if (!ReadContentIdsBySerial(db, patientSource, serialNumber, ids, error))
         return QString();
-    if (rows.size() == 1)
-        return rows.front().text(QStringLiteral("ContentID"));
-    SetError(error, rows.empty() ? QStringLiteral("没有住院号为 %1 的病人").arg(serialNumber)
-                                 : QStringLiteral("住院号 %1 属于多个病人").arg(serialNumber));
+    if (ids.size() == 1)
+        return ids.front();
+    SetError(error, ids.empty() ? QStringLiteral("没有住院号为 %1 的病人").arg(serialNumber)
+                                : QStringLiteral("住院号 %1 属于多个病人").arg(serialNumber));
     return QString();
 }
 

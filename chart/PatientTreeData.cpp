@@ -1,20 +1,10 @@
 #include "chart/PatientTreeData.h"
 
-#include "db/Database.h"
-#include "db/Dialect.h"
+#include "db/Patients.h"
+#include "db/Sections.h"
 
 namespace kelvaro
 {
-
-QString PatientTreeStatement(const Dialect& dialect, const QDate& from, const QDate& to, int status)
-{
-    const QString dateCondition = status == kInHospital
-                                      ? QStringLiteral(" where InHospitalDate between  ")
-                                      : QStringLiteral(" where OutHospitalDate between ");
-    return QStringLiteral("select ContentID,SerialNumber,Name,InHospitalSection from ") +
-           dialect.PatientSource + dateCondition + PeriodLiteral(dialect, from, to) +
-           QStringLiteral(" and CurrentStatus=") + QString::number(status);
-}
 
 void ReadTreePatients(Database& db, const Dialect& dialect, const QDate& from, const QDate& to,
                       PatientInfoVec& patients)
@@ -35,12 +25,7 @@ void ReadTreePatients(Database& db, const Dialect& dialect, const QDate& from, c
 bool LoadTreeSections(Database& db, QStringList& sections)
 {
     sections.clear();
-    Rows rows;
-    if (!db.Select(QStringLiteral("select SectionName from tblSectionInfo where 1=1"), rows))
-        return false;
-    for (const Row& row : rows)
-        sections << row.text(QStringLiteral("SectionName"));
-    return true;
+    return ReadStoredSectionNames(db, sections);
 }
 
 std::vector<int> SectionPatients(const PatientInfoVec& patients, const QString& section, int status)

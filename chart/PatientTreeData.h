@@ -1,4 +1,6 @@
 #pragma once
+#include "db/Patients.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -6,13 +8,6 @@
 
 namespace kelvaro
 {
-
-class Database;
-struct Dialect;
-
-// A patient's CurrentStatus.
-constexpr int kInHospital = 1;
-constexpr int kDischarged = 2;
 
 // One patient of the patient tree.
 struct PatientInfo {
@@ -23,11 +18,6 @@ struct PatientInfo {
     int Status = 0; // 1 in hospital, 2 discharged
 };
 using PatientInfoVec = std::vector<PatientInfo>;
-
-// The statement for the tree's patients of one status: in hospital by
-// admission date, discharged by discharge date, both within the period.
-QString PatientTreeStatement(const Dialect& dialect, const QDate& from, const QDate& to,
-                             int status);
 
 // The in-hospital patients of the period followed by the discharged ones, each
 // group in the order the database returns it. A failed read ends the loading

@@ -82,8 +82,9 @@ public:
     bool Commit(QString* error = nullptr);
     void Rollback();
 
-    // For the Qt models of the grids; statements for them go through Rewrite.
-    // Call EnsureConnected first so that they meet a live connection.
+    // Only for a Qt model that writes rows itself (the option grid's table
+    // model); every statement goes through Exec, Select or SelectInto.
+    // Call EnsureConnected first so that it meets a live connection.
     QSqlDatabase& handle() { return db_; }
     bool EnsureConnected(QString* error = nullptr);
     // Runs `sql` for a read-only grid: traced and rewritten like Select, every

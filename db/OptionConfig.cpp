@@ -17,4 +17,9 @@ bool ReadOptions(Database& db, OptionInfoMap& options, QString* error)
     return true;
 }
 
+QString OptionConfigTable()
+{
+    return QStringLiteral("tblOptionConfig");
+}
+
 } // namespace kelvaro

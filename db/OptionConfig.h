@@ -15,4 +15,7 @@ using OptionInfoMap = std::map<QString, bool>;
 // when the table cannot be read; `options` then holds nothing.
 bool ReadOptions(Database& db, OptionInfoMap& options, QString* error = nullptr);
 
+// The options table's name, for the Qt table model that edits its rows.
+QString OptionConfigTable();
+
 } // namespace kelvaro

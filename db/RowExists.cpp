@@ -12,4 +12,16 @@ bool RowExists(Database& db, const QString& sql, bool& exists, QString* error)
     return true;
 }
 
+bool SelectColumn(Database& db, const QString& sql, const QString& column, QStringList& values,
+                  QString* error)
+{
+    Rows rows;
+    if (!db.Select(sql, rows, error))
+        return false;
+    values.clear();
+    for (const Row& row : rows)
+        values << row.text(column);
+    return true;
+}
+
 } // namespace kelvaro

@@ -1,5 +1,7 @@
 #include "forms/OptionTableModel.h"
 
+#include "db/OptionConfig.h"
+
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -18,12 +20,11 @@ bool OptionTableModel::Open(QString* error)
     // PostgreSQL keeps unquoted names in lower case, and the model quotes the
     // name it is given.
     const bool lowerCase = database().driver()->dbmsType() == QSqlDriver::PostgreSQL;
-    const QString table = QStringLiteral("tblOptionConfig");
+    const QString table = OptionConfigTable();
     setTable(lowerCase ? table.toLower() : table);
     if (NameColumn() >= 0 && FlagColumn() >= 0 && select())
         return true;
-    *error = lastError().isValid() ? lastError().text()
-                                   : QStringLiteral("tblOptionConfig: no such table");
+    *error = lastError().isValid() ? lastError().text() : table + QStringLiteral(": no such table");
     clear();
     return false;
 }

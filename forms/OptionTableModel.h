@@ -4,7 +4,7 @@
 namespace kelvaro
 {
 
-// tblOptionConfig for the option grid: the item name read-only, the
+// The options table for the option grid: the item name read-only, the
 // allow-edit flag as a check box. Changes wait for submitAll.
 class OptionTableModel : public QSqlTableModel
 {

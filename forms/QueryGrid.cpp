@@ -1,7 +1,6 @@
 #include "forms/QueryGrid.h"
 
 #include <QHeaderView>
-#include <QSqlError>
 #include <QSqlRecord>
 
 namespace kelvaro
@@ -21,17 +20,8 @@ QueryGrid::QueryGrid(QWidget* parent, const char* name, std::vector<GridColumn> 
 
 bool QueryGrid::Reopen(Database& db, const QString& sql, QString* error)
 {
-    QString reason;
-    if (db.EnsureConnected(&reason)) {
-        query_->setQuery(db.Rewrite(sql), db.handle());
-        reason = query_->lastError().isValid() ? query_->lastError().text() : QString();
-    }
-    if (!reason.isEmpty()) {
-        query_->clear();
-        if (error)
-            *error = reason;
+    if (!db.SelectInto(*query_, sql, error))
         return false;
-    }
     ShowColumns();
     if (HasRows())
         setCurrentIndex(query_->index(0, query_->record().indexOf(columns_.front().field)));

@@ -25,8 +25,8 @@ class QueryGrid : public QTableView
 public:
     QueryGrid(QWidget* parent, const char* name, std::vector<GridColumn> columns);
 
-    // Runs `sql` through the statement layer's rewriting; false with the
-    // reason when it fails, the grid then being empty.
+    // Runs `sql` through the statement layer; false with the reason when it
+    // fails, the grid then being empty.
     bool Reopen(Database& db, const QString& sql, QString* error = nullptr);
     bool HasRows() const;
     // `field` of the current row; invalid when there is no current row.

@@ -3,6 +3,8 @@
 #include "common/ContentId.h"
 #include "common/ui/FieldFocus.h"
 #include "common/ui/MessageBox.h"
+#include "db/Patients.h"
+#include "db/Sections.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -136,39 +138,33 @@ void TF_AddPatientInfo::FormShow()
 // Without sections the list stays empty and saving asks for one.
 void TF_AddPatientInfo::FillSections()
 {
-    Rows rows;
-    if (!db_.Select(QStringLiteral("select SectionName from tblSectionInfo order by SerialNo"),
-                    rows))
+    QStringList names;
+    if (!ReadSectionNames(db_, names))
         return;
     CBoxSectionList->clear();
-    for (const Row& row : rows)
-        CBoxSectionList->addItem(row.text("SectionName"));
+    CBoxSectionList->addItems(names);
     CBoxSectionList->setCurrentIndex(0);
 }
 
 void TF_AddPatientInfo::LoadPatient()
 {
-    Rows rows;
-    if (!db_.Select("select SerialNumber,Name,Sex,Age,AgeUnit,InHospitalSection,\t\t\tBedNo,"
-                    "InHospitalDate from tblInPatientInfo where ContentID='" +
-                        Quoted(contentID_) + "'",
-                    rows)) {
+    std::optional<PatientRegistration> patient;
+    if (!ReadRegistration(db_, contentID_, patient)) {
         MessageBox::Warning(this, QStringLiteral("获取病人基本信息失败!"));
         return;
     }
-    if (rows.empty())
+    if (!patient)
         return;
-    const Row& row = rows.front();
-    TxtSN->setText(row.text("SerialNumber"));
-    TxtName->setText(row.text("Name"));
-    TxtAge->setText(row.text("Age"));
-    TxtBedNo->setText(row.text("BedNo"));
-    SelectItem(CBoxAgeUnit, row.text("AgeUnit"));
-    SelectItem(CBoxSex, row.text("Sex"));
-    SelectItem(CBoxSectionList, row.text("InHospitalSection"));
+    TxtSN->setText(patient->SerialNumber);
+    TxtName->setText(patient->Name);
+    TxtAge->setText(patient->Age);
+    TxtBedNo->setText(patient->BedNo);
+    SelectItem(CBoxAgeUnit, patient->AgeUnit);
+    SelectItem(CBoxSex, patient->Sex);
+    SelectItem(CBoxSectionList, patient->InHospitalSection);
     // Cut to the minute the picker shows.
     const QDateTime admitted =
-        QDateTime::fromString(row.dateTime("InHospitalDate").toString(MinuteFormat), MinuteFormat);
+        QDateTime::fromString(patient->InHospitalDate.toString(MinuteFormat), MinuteFormat);
     DTInHosDate->setDateTime(admitted.isValid() ? admitted : QDateTime::currentDateTime());
 }
 
@@ -196,32 +192,30 @@ void TF_AddPatientInfo::BtnRegisterClick()
         ClearFields();
 }
 
-QString TF_AddPatientInfo::DateText() const
+PatientRegistration TF_AddPatientInfo::Typed() const
 {
-    return DateTimeLiteral(dialect_, DTInHosDate->dateTime());
+    return {TxtSN->text(),
+            TxtName->text(),
+            CBoxSex->currentText(),
+            TxtAge->text(),
+            CBoxAgeUnit->currentText(),
+            CBoxSectionList->currentText(),
+            TxtBedNo->text(),
+            DTInHosDate->dateTime()};
 }
 
 // Admission numbers stay unique over every registered patient, discharged
 // ones included.
 bool TF_AddPatientInfo::InsertPatient()
 {
-    Rows taken;
-    if (!db_.Select("select SerialNo from tblInPatientInfo where SerialNumber='" +
-                        Quoted(TxtSN->text()) + "'",
-                    taken))
+    bool taken = false;
+    if (!SerialNumberTaken(db_, TxtSN->text(), taken))
         return RegisterFailed();
-    if (!taken.empty()) {
+    if (taken) {
         MessageBox::Information(this, QStringLiteral("住院号已经占用，不能重复使用，请确认!"));
         return false;
     }
-    const QString sql =
-        "insert into tblInPatientInfo(ContentID,SerialNumber,Name,Sex,Age,\t\t\t\tAgeUnit,"
-        "InHospitalSection,BedNo,InHospitalDate,CurrentStatus) Values('" +
-        NewContentID() + "','" + Quoted(TxtSN->text()) + "','" + Quoted(TxtName->text()) + "','" +
-        Quoted(CBoxSex->currentText()) + "','" + Quoted(TxtAge->text()) + "','" +
-        Quoted(CBoxAgeUnit->currentText()) + "','" + Quoted(CBoxSectionList->currentText()) +
-        "','" + Quoted(TxtBedNo->text()) + "'," + DateText() + ",1)";
-    if (!db_.Exec(sql))
+    if (!kelvaro::InsertPatient(db_, dialect_, NewContentID(), Typed()))
         return RegisterFailed();
     MessageBox::Information(this, QStringLiteral("病人信息登记成功!"));
     return true;
@@ -229,14 +223,7 @@ bool TF_AddPatientInfo::InsertPatient()
 
 bool TF_AddPatientInfo::UpdatePatient()
 {
-    const QString sql = "update tblInPatientInfo set SerialNumber='" + Quoted(TxtSN->text()) +
-                        "',Name='" + Quoted(TxtName->text()) + "',Sex='" +
-                        Quoted(CBoxSex->currentText()) + "',Age='" + Quoted(TxtAge->text()) +
-                        "',AgeUnit='" + Quoted(CBoxAgeUnit->currentText()) +
-                        "',InHospitalSection='" + Quoted(CBoxSectionList->currentText()) +
-                        "',BedNo='" + Quoted(TxtBedNo->text()) + "',InHospitalDate=" + DateText() +
-                        " where ContentID='" + Quoted(contentID_) + "'";
-    if (!db_.Exec(sql))
+    if (!kelvaro::UpdatePatient(db_, dialect_, contentID_, Typed()))
         return RegisterFailed();
     MessageBox::Information(this, QStringLiteral("病人信息修改成功!"));
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 #include "db/Database.h"
-#include "db/Dialect.h"
+#include "db/Patients.h"
 
 #include <QDialog>
 
@@ -37,7 +37,7 @@ private:
     bool InsertPatient();
     bool UpdatePatient();
     bool RegisterFailed();
-    QString DateText() const;
+    PatientRegistration Typed() const;
 
     Database& db_;
     Dialect dialect_;

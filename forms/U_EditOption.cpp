@@ -64,6 +64,8 @@ void TF_EditOption::FormShow()
 {
     QString error;
     if (db_.EnsureConnected(&error)) {
+        // The grid edits the rows in place: a QSqlTableModel writes them
+        // itself and so needs the connection, not a statement.
         model_ = new OptionTableModel(this, db_.handle());
         if (model_->Open(&error)) {
             grid_->setModel(model_);

@@ -1,7 +1,7 @@
 #include "forms/U_SectionInfo.h"
 
 #include "common/ui/MessageBox.h"
-#include "db/RowExists.h"
+#include "db/Sections.h"
 #include "forms/QueryGrid.h"
 
 #include <QGroupBox>
@@ -74,9 +74,7 @@ void TF_SectionInfo::FormShow()
 
 void TF_SectionInfo::RefreshSectionList()
 {
-    if (!SectionList->Reopen(
-            db_,
-            QStringLiteral("select SerialNo,SectionName from tblSectionInfo order by SerialNo")))
+    if (!SectionList->Reopen(db_, SectionListStatement()))
         MessageBox::Warning(this, QStringLiteral("刷新科室列表失败，请重试!"));
 }
 
@@ -105,20 +103,14 @@ void TF_SectionInfo::BtnSaveClick()
     }
     if (!modify_) {
         bool taken = false;
-        if (!RowExists(
-                db_, "select SerialNo from tblSectionInfo where SectionName='" + Quoted(name) + "'",
-                taken))
+        if (!SectionNameTaken(db_, name, taken))
             return SaveFailed();
         if (taken) {
             MessageBox::Information(this, QStringLiteral("科室名称已经存在请确认!"));
             return;
         }
     }
-    const QString sql =
-        modify_ ? "update tblSectionInfo set SectionName='" + Quoted(name) +
-                      "' where SerialNo=" + QString::number(serialNo_)
-                : "insert into tblSectionInfo(SectionName) Values('" + Quoted(name) + "')";
-    if (!db_.Exec(sql))
+    if (!(modify_ ? RenameSection(db_, serialNo_, name) : AddSection(db_, name)))
         return SaveFailed();
     RefreshSectionList();
     BtnRegisterClick();
@@ -136,8 +128,7 @@ void TF_SectionInfo::BtnDelClick()
     if (!SectionList->HasRows() ||
         !MessageBox::Question(this, QStringLiteral("确认删除选中的科室?")))
         return;
-    if (!db_.Exec("delete from tblSectionInfo where SerialNo=" +
-                  SectionList->CurrentValue(QStringLiteral("SerialNo")).toString())) {
+    if (!DeleteSection(db_, SectionList->CurrentValue(QStringLiteral("SerialNo")).toInt())) {
         MessageBox::Warning(this, QStringLiteral("删除科室信息失败，请重试!"));
         return;
     }

@@ -11,7 +11,7 @@ namespace kelvaro
 
 class QueryGrid;
 
-// Keeps the sections (wards) of tblSectionInfo: the grid lists them, the edit
+// Keeps the sections (wards): the grid lists them, the edit
 // adds a new name or renames the section double-clicked in the grid.
 class TF_SectionInfo : public QDialog
 {

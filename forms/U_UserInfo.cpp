@@ -3,7 +3,8 @@
 #include "common/Scramble.h"
 #include "common/ui/FieldFocus.h"
 #include "common/ui/MessageBox.h"
-#include "db/RowExists.h"
+#include "db/Sections.h"
+#include "db/Users.h"
 #include "forms/QueryGrid.h"
 
 #include <QComboBox>
@@ -89,20 +90,16 @@ void TF_UserInfo::FormShow()
 void TF_UserInfo::FillSections()
 {
     CBoxSectionList->clear();
-    Rows rows;
-    if (!db_.Select(QStringLiteral("select SectionName from tblSectionInfo order by SerialNo"),
-                    rows))
+    QStringList names;
+    if (!ReadSectionNames(db_, names))
         return;
-    for (const Row& row : rows)
-        CBoxSectionList->addItem(row.text(QStringLiteral("SectionName")));
+    CBoxSectionList->addItems(names);
     CBoxSectionList->setCurrentIndex(0);
 }
 
 void TF_UserInfo::RefreshUserList()
 {
-    if (!UserList->Reopen(db_, QStringLiteral("select SerialNo,[Number],Pwd,SectionName from "
-                                              "tblUserInfo \t\t\twhere [Number]<>'admin' order "
-                                              "by [Number]")))
+    if (!UserList->Reopen(db_, UserListStatement()))
         MessageBox::Warning(this, QStringLiteral("刷新账号列表失败，请重试!"));
 }
 
@@ -136,32 +133,26 @@ void TF_UserInfo::BtnSaveClick()
     }
     if (!modify_) {
         bool taken = false;
-        if (!RowExists(db_,
-                       "select SerialNo from tblUserInfo where [Number]='" +
-                           Quoted(TxtNumber->text()) + "'",
-                       taken))
+        if (!UserNumberTaken(db_, TxtNumber->text(), taken))
             return SaveFailed();
         if (taken) {
             MessageBox::Information(this, QStringLiteral("账号已经存在，不能重复添加，请确认!"));
             return;
         }
     }
-    if (!db_.Exec(SaveStatement()))
+    if (!SaveUser())
         return SaveFailed();
     RefreshUserList();
     BtnRegisterClick();
 }
 
 // The change mode never writes the number: an account keeps its number.
-QString TF_UserInfo::SaveStatement() const
+bool TF_UserInfo::SaveUser()
 {
-    const QString pwd = Quoted(Scramble(TxtPwd->text()));
-    const QString section = Quoted(CBoxSectionList->currentText());
+    const QString section = CBoxSectionList->currentText();
     if (modify_)
-        return "update tblUserInfo set Pwd='" + pwd + "',SectionName='" + section +
-               "' where SerialNo=" + QString::number(serialNo_);
-    return "insert into tblUserInfo([Number],Pwd,SectionName) Values('" +
-           Quoted(TxtNumber->text()) + "','" + pwd + "','" + section + "')";
+        return UpdateUser(db_, serialNo_, TxtPwd->text(), section);
+    return AddUser(db_, TxtNumber->text(), TxtPwd->text(), section);
 }
 
 // Mode and edits stay as they were, so that the user can try again.
@@ -175,8 +166,7 @@ void TF_UserInfo::BtnDelClick()
 {
     if (!UserList->HasRows() || !MessageBox::Question(this, QStringLiteral("确认删除选中的账号?")))
         return;
-    if (!db_.Exec("delete from tblUserInfo where SerialNo=" +
-                  UserList->CurrentValue(QStringLiteral("SerialNo")).toString())) {
+    if (!DeleteUser(db_, UserList->CurrentValue(QStringLiteral("SerialNo")).toInt())) {
         MessageBox::Warning(this, QStringLiteral("删除账号信息失败，请重试!"));
         return;
     }

@@ -33,7 +33,7 @@ protected:
 private:
     void BuildControls();
     void FillSections();
-    QString SaveStatement() const;
+    bool SaveUser();
     void SaveFailed();
 
     Database& db_;
