@@ -39,12 +39,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "Kelvaro <kelvaro@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "nursing temperature chart (电子体温单) of a hospital ward")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "nursing temperature chart (电子体温单) of a hospital ward
- Kelvaro keeps the nursing temperature chart of hospital in-patients: the
- ward's patients, each day's vital signs in six four-hour slots, and the
- chart one week per page on screen and on paper. It works on a local SQLite
- file or on a shared PostgreSQL server.")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kelvaro keeps the nursing temperature chart of hospital in-patients: the
+ward's patients, each day's vital signs in six four-hour slots, and the
+chart one week per page on screen and on paper. It works on a local SQLite
+file or on a shared PostgreSQL server.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries the linker sees come from dpkg-shlibdeps; what Qt loads at run
