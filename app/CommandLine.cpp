@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <array>
+#include <cstdio>
 
 namespace kelvaro
 {
@@ -77,9 +78,10 @@ QString CommandHelpText(const CommandEntry& entry)
         .arg(CommandSynopsis(entry), QLatin1String(entry.summary));
 }
 
-int Answer(QTextStream&& stream, const QString& text, int exitCode)
+// The answer to a line that asks for no work: printed, and the exit code.
+int Answer(FILE* stream, const QString& text, int exitCode)
 {
-    stream << text;
+    QTextStream(stream) << text;
     return exitCode;
 }
 
@@ -117,32 +119,30 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     CommandLine line;
     const QString usage = UsageText(parser);
     if (!parser.parse(arguments)) {
-        line.answered = Answer(QTextStream(stderr),
-                               QStringLiteral("kelvaro: %1\n").arg(parser.errorText()) + usage, 2);
+        line.answered =
+            Answer(stderr, QStringLiteral("kelvaro: %1\n").arg(parser.errorText()) + usage, 2);
         return line;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        line.answered =
-            Answer(QTextStream(stdout),
-                   QStringLiteral("kelvaro %1\n").arg(QCoreApplication::applicationVersion()), 0);
+        line.answered = Answer(
+            stdout, QStringLiteral("kelvaro %1\n").arg(QCoreApplication::applicationVersion()), 0);
         return line;
     }
     line.home = parser.value(QStringLiteral("home"));
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
         if (parser.isSet(QStringLiteral("help")))
-            line.answered = Answer(QTextStream(stdout), usage, 0);
+            line.answered = Answer(stdout, usage, 0);
         return line;
     }
     const CommandEntry* entry = FindCommand(words.first());
     if (!entry) {
-        line.answered =
-            Answer(QTextStream(stderr),
-                   QStringLiteral("kelvaro: unknown command %1\n").arg(words.first()) + usage, 2);
+        line.answered = Answer(
+            stderr, QStringLiteral("kelvaro: unknown command %1\n").arg(words.first()) + usage, 2);
         return line;
     }
     if (parser.isSet(QStringLiteral("help")) || AsksForHelp(words.mid(1))) {
-        line.answered = Answer(QTextStream(stdout), CommandHelpText(*entry), 0);
+        line.answered = Answer(stdout, CommandHelpText(*entry), 0);
         return line;
     }
     line.command = entry->run;
