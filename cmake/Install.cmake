@@ -16,6 +16,8 @@ install(FILES ${kelvaro_packaging}/${kelvaro_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${kelvaro_packaging}/icons/kelvaro.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The PNG sizes are drawn from the SVG once and kept beside it:
+#   rsvg-convert -w N -h N kelvaro.svg -o kelvaro-N.png
 foreach(size 16 32 48 64 128 256)
   install(FILES ${kelvaro_packaging}/icons/kelvaro-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
