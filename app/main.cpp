@@ -1,34 +1,17 @@
-#include "app/Commands.h"
+#include "app/CommandLine.h"
 #include "app/U_Main.h"
 #include "common/ProgramHome.h"
 #include "common/ui/Application.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QTextStream>
-
-#include <cstdio>
-#include <functional>
-#include <map>
 
 using namespace kelvaro;
 
 namespace
 {
-
-int Usage()
-{
-    QTextStream(stderr)
-        << "usage: kelvaro [--home DIR] [command]\n"
-           "  init-db [--demo] [--admin-password PW] [--kind PostgreSQL --server HOST"
-           " --user USER --password PW --database NAME]\n"
-           "  render --serial SN (--week N --out FILE.png | --all --out FILE.pdf)\n"
-           "  export --serial SN --out FILE.QDB\n"
-           "  import --serial SN --in FILE.QDB\n"
-           "  backup [--mark]\n"
-           "  compact\n";
-    return 2;
-}
 
 int RunWindow(QApplication& app)
 {
@@ -55,9 +38,10 @@ QStringList WithTypedPaths(QStringList args, const QDir& typedIn)
 bool WantsWindow(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--home")
+        const QByteArray word(argv[i]);
+        if (word == "--home" && i + 1 < argc)
             ++i;
-        else
+        else if (!word.startsWith("--home="))
             return false;
     }
     return true;
@@ -71,32 +55,24 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     PrepareEnvironment();
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(KELVARO_VERSION));
+    // Parsed before the Chinese translation is installed: the command line
+    // speaks English, as its manual does.
+    const CommandLine line = ParseCommandLine(app.arguments());
+    if (line.answered)
+        return *line.answered;
     PrepareApplication(app);
+    Q_INIT_RESOURCE(icon); // a static library's resources are linked in when named
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/KelvaroIcon")));
+    QApplication::setDesktopFileName(QStringLiteral("org.kelvaro.Kelvaro"));
 
-    QStringList args = WithTypedPaths(app.arguments().mid(1), QDir::current());
-    QString home;
-    if (args.size() >= 2 && args.first() == QLatin1String("--home")) {
-        home = args.at(1);
-        args = args.mid(2);
-    }
-    if (!EnterProgramHome(ResolveProgramHome(home))) {
+    const QStringList commandArgs = WithTypedPaths(line.commandArgs, QDir::current());
+    if (!EnterProgramHome(ResolveProgramHome(line.home))) {
         QTextStream(stderr) << "kelvaro: cannot use the program directory "
-                            << ResolveProgramHome(home) << "\n";
+                            << ResolveProgramHome(line.home) << "\n";
         return 1;
     }
-    if (args.isEmpty())
+    if (!line.command)
         return RunWindow(app);
-
-    const std::map<QString, std::function<int(const QStringList&)>> commands = {
-        {QStringLiteral("init-db"), RunInitDbCommand},
-        {QStringLiteral("render"), RunRenderCommand},
-        {QStringLiteral("export"), RunExportCommand},
-        {QStringLiteral("import"), RunImportCommand},
-        {QStringLiteral("backup"), RunBackupCommand},
-        {QStringLiteral("compact"), RunCompactCommand},
-    };
-    const auto command = commands.find(args.first());
-    if (command == commands.end())
-        return Usage();
-    return command->second(args.mid(1));
+    return line.command(commandArgs);
 }
